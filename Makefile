@@ -1,0 +1,34 @@
+# Entry points: `make run` starts Tarnwick, `make test` runs every test.
+PRESET ?= dev
+BUILD_DIR = build/$(PRESET)
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build test run bench asan clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset $(PRESET) > /dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+test: build
+	@ctest --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/tarnwick ]; then exec $(BUILD_DIR)/tarnwick; \
+	else echo "Built the libraries and tests; the tarnwick program is not part of this build yet."; fi
+
+bench:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@for b in build/release/bench/*_bench; do echo "== $$b"; "$$b" --benchmark_min_time=0.2 || exit 1; done
+
+asan:
+	@$(MAKE) --no-print-directory test PRESET=asan
+
+clean:
+	rm -rf build
