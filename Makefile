@@ -23,9 +23,10 @@ run: build
 	@if [ -x $(BUILD_DIR)/tarnwick ]; then exec $(BUILD_DIR)/tarnwick; \
 	else echo "Built the libraries and tests; the tarnwick program is not part of this build yet."; fi
 
-bench:
-	@$(MAKE) --no-print-directory build PRESET=release
-	@for b in build/release/bench/*_bench; do echo "== $$b"; "$$b" --benchmark_min_time=0.2 || exit 1; done
+bench: deps
+	@cmake --preset release > /dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@for b in build/release/bench/*/*_bench; do echo "== $$b"; "$$b" --benchmark_min_time=0.2 || exit 1; done
 
 asan:
 	@$(MAKE) --no-print-directory test PRESET=asan
