@@ -1,0 +1,148 @@
+#include "platform/autostart/login_item.hpp"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::string_view mainGroup = "Desktop Entry";
+
+std::string_view trimmed(std::string_view text) {
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && space(text.front())) text.remove_prefix(1);
+    while (!text.empty() && space(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Characters after which an Exec argument must be quoted.
+bool isReserved(char c) {
+    return std::string_view(" \t\n\"'\\><~|&;$*?#()`").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+LoginItemStatus autostartFileStatus(std::string_view contents) {
+    bool inMainGroup = false;
+    bool switchedOff = false;
+    while (!contents.empty()) {
+        auto newline = contents.find('\n');
+        std::string_view line = trimmed(contents.substr(0, newline));
+        contents = newline == std::string_view::npos ? std::string_view{} : contents.substr(newline + 1);
+        if (line.empty() || line.front() == '#') continue;
+        if (line.front() == '[') {
+            inMainGroup = line.size() >= 2 && line.back() == ']' && line.substr(1, line.size() - 2) == mainGroup;
+            continue;
+        }
+        auto equals = line.find('=');
+        if (!inMainGroup || equals == std::string_view::npos) continue;
+        std::string_view key = trimmed(line.substr(0, equals));
+        std::string_view value = trimmed(line.substr(equals + 1));
+        // The last assignment of a key wins, as in the desktop's own key-file readers.
+        if (key == "Hidden") {
+            if (value == "true" || value == "1") switchedOff = true;
+            else if (value == "false" || value == "0") switchedOff = false;
+        } else if (key == "X-GNOME-Autostart-enabled") {
+            if (value == "false" || value == "0") switchedOff = true;
+            else if (value == "true" || value == "1") switchedOff = false;
+        }
+    }
+    return switchedOff ? LoginItemStatus::requiresApproval : LoginItemStatus::enabled;
+}
+
+std::string desktopExecValue(std::string_view path) {
+    const bool quote = std::any_of(path.begin(), path.end(), isReserved);
+    std::string argument;
+    if (quote) argument += '"';
+    for (char c : path) {
+        // Inside quotes these four take a backslash; the key-file layer then escapes each backslash again.
+        if (quote && (c == '"' || c == '`' || c == '$' || c == '\\')) argument += "\\\\";
+        switch (c) {
+        case '\\': argument += "\\\\"; break;
+        case '\n': argument += "\\n"; break;
+        case '\t': argument += "\\t"; break;
+        case '\r': argument += "\\r"; break;
+        case '%': argument += "%%"; break;
+        default: argument += c;
+        }
+    }
+    if (quote) argument += '"';
+    return argument;
+}
+
+std::string autostartFileContents(std::string_view executablePath) {
+    std::string text = "[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=Tarnwick\n"
+                       "Comment=Reminds you to rest your eyes\n"
+                       "Exec=";
+    text += desktopExecValue(executablePath);
+    text += "\n"
+            "Icon=tarnwick\n"
+            "Terminal=false\n"
+            "X-GNOME-Autostart-enabled=true\n";
+    return text;
+}
+
+QString currentExecutablePath() {
+    QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
+                                                : QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    if (path.isEmpty()) return {};
+    return QFileInfo(path).absoluteFilePath();
+}
+
+XdgLoginItem::XdgLoginItem(QString configRoot, QString executablePath)
+    : m_configRoot(std::move(configRoot)), m_executablePath(std::move(executablePath)) {}
+
+XdgLoginItem::XdgLoginItem()
+    : XdgLoginItem(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), currentExecutablePath()) {}
+
+QString XdgLoginItem::filePath() const { return m_configRoot + QStringLiteral("/autostart/tarnwick.desktop"); }
+
+LoginItemStatus XdgLoginItem::status() {
+    if (m_executablePath.isEmpty()) return LoginItemStatus::notFound;
+    QFile file(filePath());
+    if (!file.exists()) return LoginItemStatus::notRegistered;
+    // An entry that cannot be read starts nothing at login; registering again rewrites it.
+    if (!file.open(QIODevice::ReadOnly)) return LoginItemStatus::notRegistered;
+    const QByteArray contents = file.readAll();
+    return autostartFileStatus(std::string_view(contents.constData(), size_t(contents.size())));
+}
+
+bool XdgLoginItem::set(bool on) {
+    const QString path = filePath();
+    if (!on) {
+        QFile file(path);
+        if (!file.exists() && !QFileInfo(path).isSymLink()) return true;
+        if (!file.remove()) return fail(file.errorString() + QStringLiteral(" (") + path + QStringLiteral(")"));
+        return true;
+    }
+    if (m_executablePath.isEmpty()) return fail(QStringLiteral("the program's own path is unknown"));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) return fail(QStringLiteral("cannot create the folder ") + folder);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString() + QStringLiteral(" (") + path + QStringLiteral(")"));
+    const std::string contents = autostartFileContents(QFileInfo(m_executablePath).absoluteFilePath().toStdString());
+    file.write(contents.data(), qint64(contents.size()));
+    if (!file.commit()) return fail(file.errorString() + QStringLiteral(" (") + path + QStringLiteral(")"));
+    return true;
+}
+
+bool XdgLoginItem::fail(const QString& error) {
+    // Exactly one console line, whatever the error text holds.
+    QString line = QStringLiteral("Tarnwick: launch at login change failed: ") + error;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    return false;
+}
+
+}  // namespace tarnwick

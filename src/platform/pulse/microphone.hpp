@@ -1,0 +1,65 @@
+#pragma once
+
+// Microphone probe: is another process recording from an audio input?
+// Asks the sound server (PulseAudio or PipeWire's pulse server) for its recording streams; when no
+// server answers in time, looks at the ALSA capture devices instead.
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+inline constexpr std::uint32_t noPulseIndex = 0xFFFFFFFFu;  // the server's "invalid index"
+
+// One recording stream (a source output) as the server reports it.
+struct SourceOutputRecord {
+    bool corked = false;
+    std::uint32_t sourceIndex = noPulseIndex;
+    std::optional<std::string> processId;  // its application.process.id property, unparsed
+    bool operator==(const SourceOutputRecord&) const = default;
+};
+
+// One input (a source); a monitor source carries the index of the sink it listens to.
+struct SourceRecord {
+    std::uint32_t index = noPulseIndex;
+    std::uint32_t monitorOfSink = noPulseIndex;
+    bool operator==(const SourceRecord&) const = default;
+};
+
+struct PulseSnapshot {
+    std::vector<SourceRecord> sources;
+    std::vector<SourceOutputRecord> outputs;
+    bool operator==(const PulseSnapshot&) const = default;
+};
+
+inline constexpr std::chrono::milliseconds pulseQueryBudget{200};
+
+// A decimal process id with nothing around it; nothing for anything else.
+std::optional<std::int64_t> parseProcessId(std::string_view text);
+
+// True when some stream is running (not corked), records from a source that is not a monitor of a
+// sink, and does not belong to ownPid. A stream with a missing or unparsable pid counts as another
+// process's; a stream whose source is not in the list counts as recording from a real input.
+bool otherProcessRecording(const PulseSnapshot& snapshot, std::int64_t ownPid);
+
+// Connects to the sound server, lists sources and source outputs, disconnects. Runs its own main loop
+// on the calling thread for at most `budget`; nothing when no server answered completely in that time.
+std::optional<PulseSnapshot> queryPulseSources(std::chrono::milliseconds budget = pulseQueryBudget);
+
+inline constexpr std::string_view defaultAsoundRoot = "/proc/asound";
+
+// Whether the text of an ALSA substream status file says "state: RUNNING".
+bool captureStatusRunning(std::string_view statusText);
+
+// Whether any <asoundRoot>/card*/pcm*c/sub*/status reports a running capture substream.
+bool anyAlsaCaptureRunning(const std::string& asoundRoot);
+
+// Some other process is recording from an audio input. Bounded by pulseQueryBudget plus a scan of a
+// few small files; false when that cannot be told.
+bool microphoneInUse();
+
+}  // namespace tarnwick
