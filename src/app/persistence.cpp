@@ -1,0 +1,132 @@
+#include "app/persistence.hpp"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <nlohmann/json.hpp>
+
+namespace tarnwick {
+
+namespace {
+
+const QString settingsName = QStringLiteral("settings.json");
+const QString historyName = QStringLiteral("history.json");
+
+}  // namespace
+
+Persistence::Persistence(QString folder) : m_folder(std::move(folder)) {}
+
+QString Persistence::defaultFolder() {
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
+    return base + QStringLiteral("/Tarnwick");
+}
+
+QString Persistence::folder() const {
+    QDir().mkpath(m_folder);  // a failure shows up as failed file operations
+    return m_folder;
+}
+
+QString Persistence::settingsPath() const { return folder() + u'/' + settingsName; }
+QString Persistence::historyPath() const { return folder() + u'/' + historyName; }
+
+QByteArray Persistence::encode(const nlohmann::json& json) {
+    // Invalid UTF-8 cannot reach here from Qt or the parser, but a replacement beats a throw.
+    const std::string text = json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + '\n';
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+Persistence::Read Persistence::readFile(const QString& path, QByteArray& contents) const {
+    QFile file(path);
+    if (!file.exists()) return Read::missing;
+    if (!file.open(QIODevice::ReadOnly)) return Read::unreadable;
+    contents = file.readAll();
+    return file.error() == QFileDevice::NoError ? Read::ok : Read::unreadable;
+}
+
+bool Persistence::setAside(const QString& path) {
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QString target = path + QStringLiteral(".unreadable-") + stamp;
+    for (int n = 2; QFileInfo::exists(target) && n < 1000; ++n) {
+        target = path + QStringLiteral(".unreadable-") + stamp + u'-' + QString::number(n);
+    }
+    return QFile::rename(path, target);
+}
+
+bool Persistence::write(const QString& path, const QByteArray& contents, QString* error) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+Settings Persistence::loadSettings() {
+    QByteArray contents;
+    const QString path = settingsPath();
+    const Read read = readFile(path, contents);
+    if (read == Read::missing) return Settings{};
+    if (read == Read::ok) {
+        try {
+            return nlohmann::json::parse(contents.begin(), contents.end()).get<Settings>();
+        } catch (const nlohmann::json::exception&) {
+        }
+    }
+    m_settingsBlocked = !setAside(path);
+    return Settings{};
+}
+
+std::vector<BreakRecord> Persistence::loadHistory() {
+    QByteArray contents;
+    const QString path = historyPath();
+    const Read read = readFile(path, contents);
+    if (read == Read::missing) return {};
+    if (read == Read::ok) {
+        try {
+            const auto json = nlohmann::json::parse(contents.begin(), contents.end());
+            if (json.is_array()) return json.get<std::vector<BreakRecord>>();
+        } catch (const nlohmann::json::exception&) {
+        }
+    }
+    m_historyBlocked = !setAside(path);
+    return {};
+}
+
+bool Persistence::save(const Settings& settings) {
+    if (m_settingsBlocked) return false;
+    return write(settingsPath(), encode(settings));
+}
+
+bool Persistence::save(const std::vector<BreakRecord>& history, Instant now) {
+    if (m_historyBlocked) return false;
+    const Instant cutoff = now - Seconds{retentionSeconds};
+    nlohmann::json kept = nlohmann::json::array();
+    for (const auto& record : history) {
+        if (record.date >= cutoff) kept.push_back(record);
+    }
+    return write(historyPath(), encode(kept));
+}
+
+void Persistence::deleteAll() {
+    QFile::remove(settingsPath());
+    QFile::remove(historyPath());
+}
+
+std::optional<QString> Persistence::exportTo(const Settings& settings, const std::vector<BreakRecord>& history,
+                                             Instant now, const QString& destination) {
+    const nlohmann::json envelope{
+        {"exportedAt", formatDate(now)},
+        {"history", history},
+        {"settings", settings},
+    };
+    QString error;
+    if (write(destination, encode(envelope), &error)) return std::nullopt;
+    return QStringLiteral("Couldn't export to %1: %2").arg(QDir::toNativeSeparators(destination), error);
+}
+
+}  // namespace tarnwick

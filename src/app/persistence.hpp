@@ -1,0 +1,63 @@
+#pragma once
+
+// The settings and the break history on disk, and the user's export.
+
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "core/settings.hpp"
+#include "core/stats.hpp"
+
+namespace tarnwick {
+
+class Persistence {
+public:
+    // Records older than this many seconds are left out of the history file.
+    static constexpr double retentionSeconds = 400.0 * 86400.0;
+
+    // `folder` is the data folder; it is created, with its parents, when first used.
+    explicit Persistence(QString folder);
+    virtual ~Persistence() = default;
+
+    // $XDG_DATA_HOME/Tarnwick, by default ~/.local/share/Tarnwick.
+    static QString defaultFolder();
+
+    QString folder() const;
+    QString settingsPath() const;
+    QString historyPath() const;
+
+    // Defaults when the file is missing or unreadable. A file that exists but cannot be read or
+    // decoded is first renamed to "<name>.unreadable-<UTC time>" so that nothing is overwritten.
+    Settings loadSettings();
+    // Empty when the file is missing or unreadable (set aside as above).
+    std::vector<BreakRecord> loadHistory();
+
+    // Atomic writes; failures are silent and answer false.
+    virtual bool save(const Settings& settings);
+    // Writes the records of the last 400 days before `now`; a record exactly at the limit stays.
+    virtual bool save(const std::vector<BreakRecord>& history, Instant now);
+    // Removes both files; the folder stays. Failures are silent.
+    void deleteAll();
+
+    // Writes {exportedAt, history, settings} to `destination`. Answers a message for the user on failure.
+    std::optional<QString> exportTo(const Settings& settings, const std::vector<BreakRecord>& history, Instant now,
+                                    const QString& destination);
+
+    // Pretty-printed JSON with sorted keys, as all three files are written.
+    static QByteArray encode(const nlohmann::json& json);
+
+private:
+    enum class Read { missing, unreadable, ok };
+    Read readFile(const QString& path, QByteArray& contents) const;
+    bool setAside(const QString& path);
+    bool write(const QString& path, const QByteArray& contents, QString* error = nullptr) const;
+
+    QString m_folder;
+    // A file that could not be set aside is never overwritten in this run.
+    bool m_settingsBlocked = false;
+    bool m_historyBlocked = false;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,381 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <date/date.h>
+#include <nlohmann/json.hpp>
+
+#include "app/app_model.hpp"
+#include "fakes.hpp"
+
+using namespace tarnwick;
+
+namespace {
+
+constexpr double t0 = 1'772'438'400;  // Monday 2026-03-02 08:00 UTC
+
+class CountingPersistence : public Persistence {
+public:
+    using Persistence::Persistence;
+    int settingsSaves = 0, historySaves = 0;
+    bool save(const Settings& settings) override {
+        ++settingsSaves;
+        return Persistence::save(settings);
+    }
+    bool save(const std::vector<BreakRecord>& history, Instant now) override {
+        ++historySaves;
+        return Persistence::save(history, now);
+    }
+};
+
+class AppModelTest : public ::testing::Test {
+protected:
+    void SetUp() override { makeModel(); }
+
+    void makeModel() {
+        model.reset();
+        model = std::make_unique<AppModel>(
+            Ports{clock, input, probes, sounds, loginItem, sleepMonitor}, persistence);
+        model->setCalendarSource([] { return Calendar::forZone("Europe/Berlin"); });
+        QObject::connect(model.get(), &AppModel::phaseChanged, [this] { ++phaseSignals; });
+        QObject::connect(model.get(), &AppModel::nowChanged, [this] { ++nowSignals; });
+    }
+
+    void writeSettings(const Settings& settings) {
+        QDir().mkpath(folder);
+        QFile file(folder + QStringLiteral("/settings.json"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Persistence::encode(settings));
+    }
+
+    // Ticks once a second until `epoch`.
+    void tickUntil(double epoch) {
+        while (clock.epoch() < epoch) {
+            clock.advance(1);
+            model->tick();
+        }
+    }
+
+    QTemporaryDir temp;
+    QString folder = temp.path() + QStringLiteral("/Tarnwick");
+    fakes::ManualClock clock{t0};
+    fakes::FakeInput input;
+    fakes::FakeProbes probes;
+    fakes::FakeSounds sounds;
+    fakes::FakeLoginItem loginItem;
+    fakes::FakeSleepMonitor sleepMonitor;
+    CountingPersistence persistence{folder};
+    std::unique_ptr<AppModel> model;
+    int phaseSignals = 0, nowSignals = 0;
+};
+
+}  // namespace
+
+TEST_F(AppModelTest, StartsWithDefaultsTicksAtOnceAndWritesNothing) {
+    EXPECT_EQ(model->settings(), Settings{});
+    EXPECT_TRUE(model->history().empty());
+    EXPECT_EQ(model->phase(), Phase{phase::Working{}});
+    clock.advance(0.5);
+    model->start();
+    EXPECT_EQ(model->nowSeconds(), t0 + 0.5);
+    EXPECT_EQ(nowSignals, 1);
+    EXPECT_EQ(phaseSignals, 0);
+    tickUntil(t0 + 600);
+    EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(persistence.settingsSaves + persistence.historySaves, 0);
+}
+
+TEST_F(AppModelTest, EndOfABreakIsRecordedSavedOncePublishedAndSounded) {
+    model->start();
+    model->takeBreak(BreakKind::micro);
+    EXPECT_EQ(phaseSignals, 1);
+    EXPECT_EQ(sounds.played, std::vector<std::string>{"Glass"});
+
+    tickUntil(t0 + 19);
+    EXPECT_TRUE(model->history().empty());
+    clock.advance(1.25);
+    model->tick();
+    ASSERT_EQ(model->history().size(), 1u);
+    EXPECT_EQ(model->history()[0], (BreakRecord{instantAt(t0 + 20.25), BreakKind::micro, Outcome::taken}));
+    EXPECT_EQ(persistence.historySaves, 1);
+    EXPECT_EQ(model->phase(), Phase{phase::Working{}});
+    EXPECT_EQ(phaseSignals, 2);
+    EXPECT_EQ(sounds.played, (std::vector<std::string>{"Glass", "Glass"}));
+
+    EXPECT_EQ(persistence.loadHistory(), model->history());
+}
+
+TEST_F(AppModelTest, SoundsFollowTheSettings) {
+    Settings quiet;
+    quiet.soundOnStart = false;
+    quiet.soundName = "Tink";
+    model->setSettings(quiet);
+    model->takeBreak(BreakKind::micro);
+    EXPECT_TRUE(sounds.played.empty());
+    model->takeBreak(BreakKind::long_);  // a break during a break changes nothing
+    model->resume();                     // a break abandoned still ends with the sound
+    EXPECT_EQ(sounds.played, std::vector<std::string>{"Tink"});
+}
+
+TEST_F(AppModelTest, BlinkCallsTheNudgeAndSavesNothing) {
+    int blinks = 0;
+    model->onBlink = [&] { ++blinks; };
+    model->start();
+    tickUntil(t0 + 480);
+    EXPECT_EQ(blinks, 1);
+    EXPECT_EQ(persistence.historySaves, 0);
+    EXPECT_EQ(phaseSignals, 0);
+    model->onBlink = nullptr;
+    tickUntil(t0 + 960);  // a missing callback is a no-op
+}
+
+TEST_F(AppModelTest, ProbesRunOnlyWhenTheSchedulerWantsThem) {
+    model->start();
+    tickUntil(t0 + 470);
+    EXPECT_EQ(probes.calls(), 0);
+    input.idle = 400;  // a long absence: a call must be able to keep it from counting
+    probes.camera = true;
+    model->tick();
+    EXPECT_GT(probes.cameraCalls, 0);
+    EXPECT_TRUE(model->history().empty());
+    probes.camera = false;
+    model->tick();
+    EXPECT_EQ(model->history().size(), 1u);
+    EXPECT_EQ(model->history()[0].outcome, Outcome::natural);
+}
+
+TEST_F(AppModelTest, EqualSettingsChangeNothing) {
+    Settings same = model->settings();
+    int changes = 0;
+    QObject::connect(model.get(), &AppModel::settingsChanged, [&] { ++changes; });
+    model->setSettings(same);
+    EXPECT_EQ(persistence.settingsSaves, 0);
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(QFile::exists(persistence.settingsPath()));
+
+    same.microEveryMinutes = 30;
+    model->setSettings(same);
+    EXPECT_EQ(persistence.settingsSaves, 1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(model->scheduler().settings(), same);
+    EXPECT_TRUE(QFile::exists(persistence.settingsPath()));
+}
+
+TEST_F(AppModelTest, AppliedPresetIsSavedAndUsed) {
+    model->applyPreset(Preset::focus);
+    EXPECT_TRUE(matches(Preset::focus, model->settings()));
+    EXPECT_EQ(persistence.loadSettings(), model->settings());
+    EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), t0 + 1800);
+    model->applyPreset(Preset::focus);
+    EXPECT_EQ(persistence.settingsSaves, 1);
+}
+
+TEST_F(AppModelTest, SleepAsLongAsANaturalBreakRestartsTheTimers) {
+    model->start();
+    tickUntil(t0 + 1100);
+    // Four minutes: the break that fell due is announced at the wake tick.
+    sleepMonitor.willSleep();
+    clock.sleep(240);
+    sleepMonitor.didWake();
+    EXPECT_TRUE(std::holds_alternative<phase::HeadsUp>(model->phase()));
+    EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), t0 + 1200);
+
+    // Six minutes: the heads-up is dropped and the timers run from the wake.
+    sleepMonitor.willSleep();
+    clock.sleep(360);
+    sleepMonitor.didWake();
+    EXPECT_EQ(model->phase(), Phase{phase::Working{}});
+    EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), clock.epoch() + 1200);
+    EXPECT_TRUE(model->history().empty());  // a sleep is never recorded
+
+    // A wake without a sleep is just a tick.
+    const int before = nowSignals;
+    sleepMonitor.didWake();
+    EXPECT_EQ(nowSignals, before + 1);
+}
+
+TEST_F(AppModelTest, RunningBreakOutlivesASleepAndIsRecordedAtTheWake) {
+    model->start();
+    model->takeBreak(BreakKind::micro);
+    sleepMonitor.willSleep();
+    clock.sleep(600);
+    sleepMonitor.didWake();
+    ASSERT_EQ(model->history().size(), 1u);
+    EXPECT_EQ(model->history()[0].outcome, Outcome::taken);
+}
+
+TEST_F(AppModelTest, WithoutASleepMonitorTheClockGapRevealsSleep) {
+    sleepMonitor.present = false;
+    makeModel();
+    model->start();
+    tickUntil(t0 + 1175);
+    ASSERT_TRUE(std::holds_alternative<phase::HeadsUp>(model->phase()));
+    clock.sleep(240);  // shorter than a natural break: nothing restarts
+    model->tick();
+    EXPECT_TRUE(std::holds_alternative<phase::OnBreak>(model->phase()));
+    model->resume();
+    tickUntil(clock.epoch() + 1190);
+    ASSERT_TRUE(std::holds_alternative<phase::HeadsUp>(model->phase()));
+    clock.sleep(400);
+    model->tick();
+    EXPECT_EQ(model->phase(), Phase{phase::Working{}});
+    EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), clock.epoch() + 1200);
+}
+
+TEST_F(AppModelTest, PauseUntilTomorrowEndsAtTheNextSixInTheMorning) {
+    const auto& berlin = Calendar::forZone("Europe/Berlin");
+    auto local = [&](int y, unsigned m, unsigned d, int h, int mi, int s = 0) {
+        return epochSeconds(
+            berlin.at(date::sys_days{date::year{y} / m / d}.time_since_epoch().count(), h, mi, s));
+    };
+    struct Case {
+        const char* name;
+        double now, until;
+    } cases[] = {
+        {"23:30", local(2026, 3, 3, 23, 30), local(2026, 3, 4, 6, 0)},
+        {"05:00", local(2026, 3, 4, 5, 0), local(2026, 3, 4, 6, 0)},
+        {"exactly 06:00", local(2026, 3, 4, 6, 0), local(2026, 3, 5, 6, 0)},
+        {"the spring night", local(2026, 3, 28, 23, 0), local(2026, 3, 29, 6, 0)},
+        {"the autumn night", local(2026, 10, 25, 1, 0), local(2026, 10, 25, 6, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        clock.set(c.now);
+        model->pauseUntilTomorrow();
+        EXPECT_EQ(model->phase(), Phase(phase::Paused{instantAt(c.until)}));
+    }
+    // The spring night is an hour shorter: 6 hours from 23:00 to 06:00.
+    EXPECT_EQ(cases[3].until - cases[3].now, 6 * 3600);
+}
+
+TEST_F(AppModelTest, DerivedValuesFollowPhaseAndTime) {
+    model->start();
+    EXPECT_EQ(model->skipState(), SkipState{skip::NotAllowed{}});
+    EXPECT_EQ(model->breakCopy(), std::nullopt);
+    tickUntil(t0 + 900);
+    EXPECT_DOUBLE_EQ(model->nextBreakProgress(), 0.75);
+    tickUntil(t0 + 1170);
+    EXPECT_TRUE(std::holds_alternative<phase::HeadsUp>(model->phase()));
+    EXPECT_EQ(model->skipState(), SkipState{skip::NotAllowed{}});
+    EXPECT_DOUBLE_EQ(model->nextBreakProgress(), 0.975);
+
+    tickUntil(t0 + 1200);
+    ASSERT_TRUE(std::holds_alternative<phase::OnBreak>(model->phase()));
+    EXPECT_EQ(model->nextBreakProgress(), 1.0);  // due
+    tickUntil(t0 + 1203);
+    EXPECT_EQ(model->skipState(), SkipState{skip::Wait{2}});
+    EXPECT_EQ(model->breakCopy(), BreakCopy::pick(BreakKind::micro, std::int64_t(t0 + 1200), {}));
+}
+
+TEST_F(AppModelTest, SkipsLeftNeverGoBelowZeroAndSkippingRecords) {
+    EXPECT_EQ(model->skipsLeftThisWeek(), 5);
+    for (int i = 0; i < 7; ++i) {
+        model->takeBreak(BreakKind::micro);
+        clock.advance(10);
+        model->skip();
+    }
+    EXPECT_EQ(model->history().size(), 7u);
+    EXPECT_EQ(persistence.historySaves, 7);
+    EXPECT_EQ(model->skipsLeftThisWeek(), 0);
+    EXPECT_EQ(model->today(), (TodayCounts{0, 7}));
+    EXPECT_EQ(model->week().skipped, 7);
+    model->takeBreak(BreakKind::micro);
+    EXPECT_EQ(model->skipState(), SkipState{skip::Wait{15}});
+}
+
+TEST_F(AppModelTest, DeleteAllDataKeepsLaunchAtLoginAndOnboarding) {
+    Settings s;
+    s.launchAtLogin = true;
+    s.microEveryMinutes = 45;
+    model->setSettings(s);
+    model->takeBreak(BreakKind::micro);
+    model->skip();
+    ASSERT_TRUE(QFile::exists(persistence.historyPath()));
+    clock.advance(100);
+    model->pauseFor(600);
+
+    model->deleteAllData();
+    EXPECT_TRUE(model->history().empty());
+    Settings expected;
+    expected.launchAtLogin = true;
+    expected.onboarded = true;
+    EXPECT_EQ(model->settings(), expected);
+    EXPECT_EQ(persistence.loadSettings(), expected);
+    EXPECT_FALSE(QFile::exists(persistence.historyPath()));
+    EXPECT_EQ(model->phase(), Phase{phase::Working{}});
+    EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), clock.epoch() + 1200);
+    EXPECT_TRUE(loginItem.calls.empty());
+
+    // Already at those settings: nothing to write until the next change.
+    model->deleteAllData();
+    EXPECT_FALSE(QFile::exists(persistence.settingsPath()));
+}
+
+TEST_F(AppModelTest, CorruptHistoryIsSetAsideAndOnlyNewRecordsAreSaved) {
+    QDir().mkpath(folder);
+    const QByteArray corrupt =
+        R"([{"date":"2026-03-01T08:15:00Z","kind":"micro","outcome":"taken"},{"date":"bad","kind":"micro","outcome":"taken"}])";
+    {
+        QFile file(folder + QStringLiteral("/history.json"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(corrupt);
+    }
+    makeModel();
+    EXPECT_TRUE(model->history().empty());
+    model->takeBreak(BreakKind::long_);
+    model->skip();
+    const auto aside = QDir(folder).entryList({QStringLiteral("history.json.unreadable-*")});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(folder + u'/' + aside.first());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), corrupt);
+    ASSERT_EQ(persistence.loadHistory().size(), 1u);
+    EXPECT_EQ(persistence.loadHistory()[0].outcome, Outcome::skipped);
+}
+
+TEST_F(AppModelTest, LaunchAtLoginIsBroughtIntoLineWithTheSetting) {
+    struct Case {
+        bool setting;
+        LoginItemStatus status;
+        std::vector<bool> calls;
+    } cases[] = {
+        {true, LoginItemStatus::notRegistered, {true}},
+        {true, LoginItemStatus::notFound, {true}},
+        {true, LoginItemStatus::enabled, {}},
+        {true, LoginItemStatus::requiresApproval, {}},
+        {false, LoginItemStatus::enabled, {false}},
+        {false, LoginItemStatus::requiresApproval, {}},
+        {false, LoginItemStatus::notRegistered, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.setting << " status " << int(c.status));
+        Settings s;
+        s.launchAtLogin = c.setting;
+        writeSettings(s);
+        makeModel();
+        loginItem.calls.clear();
+        loginItem.current = c.status;
+        model->syncLaunchAtLogin();
+        EXPECT_EQ(loginItem.calls, c.calls);
+    }
+}
+
+TEST_F(AppModelTest, LaunchAtLoginSettingFollowsOnlyASuccessfulChange) {
+    loginItem.accept = false;
+    EXPECT_FALSE(model->setLaunchAtLogin(true));
+    EXPECT_FALSE(model->settings().launchAtLogin);
+    loginItem.accept = true;
+    EXPECT_TRUE(model->setLaunchAtLogin(true));
+    EXPECT_TRUE(model->settings().launchAtLogin);
+    EXPECT_TRUE(persistence.loadSettings().launchAtLogin);
+}
+
+TEST_F(AppModelTest, TakingABreakWhilePausedEndsThePause) {
+    model->pauseFor(3600);
+    model->takeBreak(BreakKind::micro);
+    EXPECT_TRUE(std::holds_alternative<phase::OnBreak>(model->phase()));
+    model->takeBreak(BreakKind::micro);  // a second press during the break changes nothing
+    EXPECT_EQ(phaseSignals, 2);
+}
