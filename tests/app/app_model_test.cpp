@@ -104,7 +104,8 @@ TEST_F(AppModelTest, EndOfABreakIsRecordedSavedOncePublishedAndSounded) {
     EXPECT_EQ(phaseSignals, 2);
     EXPECT_EQ(sounds.played, (std::vector<std::string>{"Glass", "Glass"}));
 
-    EXPECT_EQ(persistence.loadHistory(), model->history());
+    EXPECT_EQ(persistence.loadHistory(),
+              (std::vector<BreakRecord>{{instantAt(t0 + 20), BreakKind::micro, Outcome::taken}}));  // whole seconds
 }
 
 TEST_F(AppModelTest, SoundsFollowTheSettings) {
