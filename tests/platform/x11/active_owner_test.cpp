@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/x11/active_window_watcher.hpp"
+
+namespace tarnwick {
+namespace {
+
+TEST(OtherApplicationActivated, CountsChangesOfOwnerThatAreNotOurs) {
+    const ActiveOwner editor{4000, 0}, browser{5000, 0}, ours{100, 0};
+    const ActiveOwner pidless{std::nullopt, 0x600001}, otherPidless{std::nullopt, 0x700001}, nothing{};
+    struct Case {
+        std::string name;
+        ActiveOwner before, after;
+        bool afterIsOurs, expected;
+    } cases[] = {
+        {"from our window to another application", ours, editor, false, true},
+        {"from one application to another", editor, browser, false, true},
+        {"between windows of one application", editor, editor, false, false},
+        {"to our own window", editor, ours, true, false},
+        {"to a window without pid", editor, pidless, false, true},
+        {"between two windows without pid", pidless, otherPidless, false, true},
+        {"the same window without pid again", pidless, pidless, false, false},
+        {"to nothing active", editor, nothing, false, true},
+        {"nothing stays nothing", nothing, nothing, false, false},
+        {"from nothing to an application", nothing, browser, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(otherApplicationActivated(c.before, c.after, c.afterIsOurs), c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick
