@@ -38,6 +38,7 @@ std::uint16_t numLockMask(xcb_connection_t* c, xcb_key_symbols_t* symbols) {
 
 // The one action of the process, and the grabs and key filter shared by all live HotKeys.
 std::function<void()> g_action;
+int g_liveHotKeys = 0;
 
 struct Registration {
     const HotKey* owner;
@@ -90,6 +91,7 @@ Registry* g_registry = nullptr;
 
 HotKey::HotKey(std::uint32_t keysym, std::uint16_t modifiers, std::function<void()> action) {
     g_action = std::move(action);
+    ++g_liveHotKeys;
     auto* app = QCoreApplication::instance();
     xcb_connection_t* c = x11::connection();
     const xcb_window_t root = x11::rootWindow(c);
@@ -111,9 +113,10 @@ HotKey::HotKey(std::uint32_t keysym, std::uint16_t modifiers, std::function<void
     std::vector<std::pair<Grab, xcb_void_cookie_t>> requests;
     for (const std::uint8_t keycode : keycodes) {
         for (const std::uint16_t state : keygrab::lockVariants(modifiers, g_registry->numLock)) {
-            if (g_registry->grabShares[{keycode, state}] > 0) {
+            // A combination another HotKey of ours holds is shared, not grabbed again.
+            if (auto held = g_registry->grabShares.find({keycode, state}); held != g_registry->grabShares.end()) {
                 m_grabs.push_back({keycode, state});
-                ++g_registry->grabShares[{keycode, state}];
+                ++held->second;
                 continue;
             }
             // owner_events off: the press is reported on the root even when one of our own
@@ -134,6 +137,7 @@ HotKey::HotKey(std::uint32_t keysym, std::uint16_t modifiers, std::function<void
 }
 
 HotKey::~HotKey() {
+    if (--g_liveHotKeys == 0) g_action = nullptr;
     if (!g_registry) return;
     auto& regs = g_registry->registrations;
     regs.erase(std::remove_if(regs.begin(), regs.end(), [this](const Registration& r) { return r.owner == this; }),
@@ -150,7 +154,6 @@ HotKey::~HotKey() {
         if (auto* app = QCoreApplication::instance()) app->removeNativeEventFilter(g_registry);
         delete g_registry;
         g_registry = nullptr;
-        g_action = nullptr;
     }
 }
 

@@ -13,13 +13,14 @@ namespace {
 // Raw key presses are selected once per connection and stay selected while any observer lives.
 int g_rawKeySelections = 0;
 
-void selectRawKeyPresses(xcb_connection_t* c, xcb_window_t root, bool on) {
+bool selectRawKeyPresses(xcb_connection_t* c, xcb_window_t root, bool on) {
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t bits;
     } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS) : 0u};
-    auto cookie = xcb_input_xi_select_events_checked(c, root, 1, &mask.head);
-    std::free(xcb_request_check(c, cookie));
+    xcb_generic_error_t* error = xcb_request_check(c, xcb_input_xi_select_events_checked(c, root, 1, &mask.head));
+    std::free(error);
+    return error == nullptr;
 }
 
 // XInput 2.1 or later delivers raw events even while another client grabs the keyboard.
@@ -45,8 +46,8 @@ X11InputIdle::X11InputIdle() {
     m_idleAvailable = saver && saver->present;
 
     std::uint8_t opcode = 0;
-    if (xinputUsable(c, &opcode)) {
-        if (g_rawKeySelections++ == 0) selectRawKeyPresses(c, m_root, true);
+    if (xinputUsable(c, &opcode) && (g_rawKeySelections > 0 || selectRawKeyPresses(c, m_root, true))) {
+        ++g_rawKeySelections;
         m_xinputOpcode = opcode;
         QCoreApplication::instance()->installNativeEventFilter(this);
     }

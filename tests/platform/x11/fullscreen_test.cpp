@@ -66,10 +66,7 @@ TEST(FrontAppIsFullscreen, JudgesTheFrontApplicationsWindowsBySizeAndKind) {
         {"desktop", frontWindow(0, 0, 1920, 1080, {WindowType::desktop}), false},
         {"splash", frontWindow(0, 0, 1920, 1080, {WindowType::splash}), false},
         {"notification", frontWindow(0, 0, 1920, 1080, {WindowType::notification}), false},
-        {"tooltip", frontWindow(0, 0, 1920, 1080, {WindowType::tooltip}), false},
-        {"menu", frontWindow(0, 0, 1920, 1080, {WindowType::menu}), false},
         {"dialog", frontWindow(0, 0, 1920, 1080, {WindowType::dialog}), false},
-        {"explicitly normal", frontWindow(0, 0, 1920, 1080, {WindowType::normal}), true},
         {"first recognised type wins: normal before dock",
          frontWindow(0, 0, 1920, 1080, {WindowType::normal, WindowType::dock}), true},
         {"first recognised type wins: dock before normal",
@@ -79,7 +76,6 @@ TEST(FrontAppIsFullscreen, JudgesTheFrontApplicationsWindowsBySizeAndKind) {
         {"half a pixel short", frontWindow(0, 0, 1919.5, 1080), true},
         {"a whole pixel short", frontWindow(0, 0, 1919, 1080), false},
         {"a whole pixel too tall", frontWindow(0, 0, 1920, 1081), false},
-        {"just under a pixel too tall", frontWindow(0, 0, 1920, 1080.99), true},
         {"one screen's width with the other's height", frontWindow(0, 0, 1920, 1024), false},
         {"geometry unknown",
          [](WindowSnapshot& s) {
@@ -140,13 +136,6 @@ TEST(FrontAppIsFullscreen, JudgesTheFrontApplicationsWindowsBySizeAndKind) {
         c.edit(s);
         EXPECT_EQ(frontAppIsFullscreen(s), c.expected);
     }
-}
-
-TEST(EffectiveWindowType, IsTheFirstRecognisedTypeOrNormal) {
-    ClientWindow w;
-    EXPECT_EQ(effectiveType(w), WindowType::normal);
-    w.types = {WindowType::utility, WindowType::normal};
-    EXPECT_EQ(effectiveType(w), WindowType::utility);
 }
 
 }  // namespace
