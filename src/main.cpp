@@ -1,0 +1,79 @@
+// Tarnwick: wires the Linux platform into the application model and runs the event loop.
+
+#include <csignal>
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QSocketNotifier>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/app_model.hpp"
+#include "app/persistence.hpp"
+#include "platform/autostart/login_item.hpp"
+#include "platform/dbus/screen_lock.hpp"
+#include "platform/dbus/sleep_monitor.hpp"
+#include "platform/linux_busy_probes.hpp"
+#include "platform/process/single_instance.hpp"
+#include "platform/proc/system_clock.hpp"
+#include "platform/sound/qt_sound_player.hpp"
+#include "platform/x11/hot_key.hpp"
+#include "platform/x11/input_idle.hpp"
+
+#ifndef TARNWICK_VERSION
+#define TARNWICK_VERSION "dev"
+#endif
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+// SIGTERM and SIGINT end the event loop normally, so the instance lock is released.
+void quitOnSignals(QApplication& app) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    struct sigaction action {};
+    action.sa_handler = [](int) {
+        const char byte = 1;
+        [[maybe_unused]] auto written = ::write(signalPipe[0], &byte, 1);
+    };
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+    quitOnSignals(app);
+
+    using namespace tarnwick;
+    Persistence persistence(Persistence::defaultFolder());
+
+    SingleInstance instance(persistence.folder());
+    if (!instance.claim()) {
+        instance.notifyRunning();
+        return 0;
+    }
+
+    SystemClock clock;
+    X11InputIdle input;
+    LinuxBusyProbes probes;
+    QtSoundPlayer sounds;
+    XdgLoginItem loginItem;
+    LogindSleepMonitor sleepMonitor;
+    AppModel model(Ports{clock, input, probes, sounds, loginItem, sleepMonitor}, persistence);
+
+    // Ctrl+Alt+B: an eye break now.
+    HotKey hotKey(HotKey::defaultKeysym, HotKey::defaultModifiers, [&model] { model.takeBreak(BreakKind::micro); });
+
+    model.start();
+    model.syncLaunchAtLogin();
+    return app.exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// The busy probes on Linux: /proc for cameras, the sound server (or ALSA) for microphones, and
+// the window manager for a full-screen front application.
+
+#include "app/ports.hpp"
+#include "platform/x11/x11_windows.hpp"
+
+namespace tarnwick {
+
+class LinuxBusyProbes final : public BusyProbes {
+public:
+    bool cameraInUse() override;
+    bool microphoneInUse() override;
+    bool frontAppIsFullscreen() override;
+
+private:
+    X11Windows m_windows;
+};
+
+}  // namespace tarnwick
