@@ -1,0 +1,88 @@
+// The busy probes as the model runs them, with 300 other processes holding files open.
+// Run inside scripts/with-desktop.
+
+#include <benchmark/benchmark.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include <QGuiApplication>
+
+#include "app/system_signals.hpp"
+#include "platform/linux_busy_probes.hpp"
+#include "platform/proc/camera.hpp"
+#include "platform/x11/input_idle.hpp"
+
+using namespace tarnwick;
+
+namespace {
+
+LinuxBusyProbes* probes = nullptr;
+X11InputIdle* input = nullptr;
+
+void BusyReasonAllHolds(benchmark::State& state) {
+    const Settings settings;
+    for (auto _ : state) benchmark::DoNotOptimize(SystemSignals::busyReason(settings, *probes, *input));
+}
+
+void CameraProbe(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(probes->cameraInUse());
+}
+
+// The scan of every process's descriptors, as it runs when a capture device node exists.
+void CameraDescriptorScan(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(tarnwick::cameraInUse());
+}
+
+void MicrophoneProbe(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(probes->microphoneInUse());
+}
+
+void FullscreenProbe(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(probes->frontAppIsFullscreen());
+}
+
+// Children that each hold a dozen files open until killed.
+std::vector<pid_t> spawnHolders(int count) {
+    std::vector<pid_t> children;
+    for (int i = 0; i < count; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (int f = 0; f < 12; ++f) open(f % 2 ? "/dev/null" : "/proc/self/stat", O_RDONLY);
+            pause();
+            _exit(0);
+        }
+        if (child > 0) children.push_back(child);
+    }
+    return children;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto children = spawnHolders(300);
+    int result = 0;
+    {
+        QGuiApplication app(argc, argv);
+        LinuxBusyProbes realProbes;
+        X11InputIdle realInput;
+        probes = &realProbes;
+        input = &realInput;
+        for (auto* bench : {benchmark::RegisterBenchmark("BusyReasonAllHolds", BusyReasonAllHolds),
+                            benchmark::RegisterBenchmark("CameraProbe", CameraProbe),
+                            benchmark::RegisterBenchmark("CameraDescriptorScan", CameraDescriptorScan),
+                            benchmark::RegisterBenchmark("MicrophoneProbe", MicrophoneProbe),
+                            benchmark::RegisterBenchmark("FullscreenProbe", FullscreenProbe)}) {
+            bench->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->MinTime(0.3);
+        }
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    }
+    for (pid_t child : children) kill(child, SIGTERM);
+    for (pid_t child : children) waitpid(child, nullptr, 0);
+    return result;
+}
