@@ -53,12 +53,10 @@ TEST(Blur, ConstantImageStaysConstantToThePixel) {
     } cases[] = {
         {"opaque, kernel smaller than the image", 37, 23, 3, QColor(200, 100, 50), QImage::Format_RGB32},
         {"kernel far wider than the image", 5, 4, 24, QColor(12, 250, 131), QImage::Format_RGB32},
-        {"one pixel", 1, 1, 10, QColor(255, 255, 255), QImage::Format_RGB32},
         {"largest sigma on a tiny image", 3, 2, Blur::maxSigma, QColor(1, 2, 3), QImage::Format_RGB32},
         {"half transparent", 40, 30, 2, QColor(255, 128, 0, 128), QImage::Format_ARGB32},
         {"grey", 20, 20, 4, QColor(77, 77, 77), QImage::Format_Grayscale8},
         {"24-bit", 19, 33, 5, QColor(10, 20, 30), QImage::Format_RGB888},
-        {"wider than one block of the kernel", 45, 3, 1.5, QColor(90, 180, 45), QImage::Format_RGB32},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,54 +128,24 @@ TEST(Blur, SinglePixelSpreadsAsAGaussianOfTheGivenSigma) {
     }
 }
 
-TEST(Blur, SaturationZeroGivesGreyKeepingLuma) {
-    const QImage input = randomImage(16, 16, false, 7);
-    const QImage result = Blur::apply(input, 0, 0.0);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            SCOPED_TRACE(testing::Message() << x << "," << y);
-            const QRgb out = at(result, x, y);
-            EXPECT_EQ(qRed(out), qGreen(out));
-            EXPECT_EQ(qGreen(out), qBlue(out));
-            EXPECT_NEAR(qGreen(out), luma(at(input, x, y)), 1.0);
-        }
-}
-
-TEST(Blur, SaturationOneAndSigmaZeroLeaveEveryPixelAsItWas) {
+TEST(Blur, SaturationZeroGivesGreyKeepingLumaAndOneChangesNothing) {
     for (const bool withAlpha : {false, true}) {
         SCOPED_TRACE(withAlpha ? "with alpha" : "opaque");
         const QImage input = randomImage(29, 17, withAlpha, 11);
-        const QImage result = Blur::apply(input, 0, 1.0);
-        ASSERT_EQ(result.size(), input.size());
-        EXPECT_EQ(result.hasAlphaChannel(), withAlpha);
-        int differing = 0;
+        const QImage grey = Blur::apply(input, 0, 0.0), same = Blur::apply(input, 0, 1.0);
+        ASSERT_EQ(same.size(), input.size());
+        EXPECT_EQ(same.hasAlphaChannel(), withAlpha);
+        int differing = 0, notGrey = 0, lumaMoved = 0;
         for (int y = 0; y < input.height(); ++y)
-            for (int x = 0; x < input.width(); ++x) differing += at(result, x, y) != at(input, x, y);
+            for (int x = 0; x < input.width(); ++x) {
+                const QRgb in = at(input, x, y), g = at(grey, x, y);
+                differing += at(same, x, y) != in;
+                notGrey += qRed(g) != qGreen(g) || qGreen(g) != qBlue(g);
+                lumaMoved += std::abs(qGreen(g) - luma(in)) > 1.0;
+            }
         EXPECT_EQ(differing, 0);
-    }
-}
-
-// Each colour moves away from the pixel's luma by the saturation factor, within 0 to 255.
-TEST(Blur, SaturationScalesTheDistanceFromLuma) {
-    struct Case {
-        double saturation;
-        int r, g, b;
-    } cases[] = {
-        {2.0, 57, 157, 255},  // blue would reach 257 and is held at the top
-        {0.5, 121, 146, 171},
-        {-1.0, 186, 136, 86},
-        {1.15, 94, 151, 209},
-    };
-    const QImage input = solid(6, 5, QColor(100, 150, 200), QImage::Format_RGB32);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.saturation);
-        for (const double sigma : {0.0, 3.0}) {
-            SCOPED_TRACE(sigma);
-            const QRgb out = at(Blur::apply(input, sigma, c.saturation), 2, 2);
-            EXPECT_NEAR(qRed(out), c.r, 1);
-            EXPECT_NEAR(qGreen(out), c.g, 1);
-            EXPECT_NEAR(qBlue(out), c.b, 1);
-        }
+        EXPECT_EQ(notGrey, 0);
+        EXPECT_EQ(lumaMoved, 0);
     }
 }
 
@@ -188,8 +156,10 @@ TEST(Blur, TransparentSurroundingsFadeWithoutADarkFringe) {
     input.fill(Qt::transparent);
     for (int y = 12; y < 20; ++y)
         for (int x = 12; x < 20; ++x) input.setPixel(x, y, qRgba(255, 0, 0, 255));
+    input.setDevicePixelRatio(2.0);
     const QImage result = Blur::apply(input, 3, 1.3);
     ASSERT_TRUE(result.hasAlphaChannel());
+    EXPECT_EQ(result.devicePixelRatio(), 2.0);
     EXPECT_EQ(qAlpha(at(result, 0, 0)), 0);
     int checked = 0;
     for (int y = 0; y < 32; ++y)
@@ -204,16 +174,6 @@ TEST(Blur, TransparentSurroundingsFadeWithoutADarkFringe) {
             EXPECT_EQ(qBlue(p), 0);
         }
     EXPECT_GT(checked, 100);
-}
-
-TEST(Blur, KeepsSizeAndPixelRatio) {
-    QImage input = randomImage(50, 20, false, 3);
-    input.setDevicePixelRatio(2.0);
-    const QImage result = Blur::apply(input, 6, 1.15);
-    EXPECT_EQ(result.size(), input.size());
-    EXPECT_EQ(result.devicePixelRatio(), 2.0);
-    EXPECT_FALSE(result.hasAlphaChannel());
-    EXPECT_NE(at(result, 10, 10), at(input, 10, 10));  // it did blur
 }
 
 TEST(Blur, ReturnsItsInputWhenItCannotProcessIt) {

@@ -12,7 +12,6 @@
 #include <QUrl>
 #include <cmath>
 #include <map>
-#include <stdexcept>
 
 #include "platform/imaging/blur.hpp"
 
@@ -100,19 +99,6 @@ TEST_F(WallpaperTest, UndecodablePictureGivesNothingAndIsTriedAgain) {
     EXPECT_EQ(m_decodes, 3);
 }
 
-TEST_F(WallpaperTest, LoaderThatThrowsGivesNothing) {
-    FakePictures pictures;
-    pictures.locations["HDMI-1"] = save(QStringLiteral("fine.png"), picture(10, 10)).toStdString();
-    int calls = 0;
-    Wallpaper wallpaper(pictures, [&](const QString&) -> QImage {
-        ++calls;
-        throw std::runtime_error("decoder exploded");
-    });
-    EXPECT_FALSE(wallpaper.image(QStringLiteral("HDMI-1")));
-    EXPECT_FALSE(wallpaper.image(QStringLiteral("HDMI-1")));
-    EXPECT_EQ(calls, 2);
-}
-
 TEST_F(WallpaperTest, GivesNothingForWhatIsNotAPicture) {
     QDir(m_folder.path()).mkdir(QStringLiteral("Rotating set"));
     const QString fifo = m_folder.filePath(QStringLiteral("pipe.png"));
@@ -133,17 +119,24 @@ TEST_F(WallpaperTest, GivesNothingForWhatIsNotAPicture) {
         {"a web address", QStringLiteral("https://example.invalid/picture.png")},
         {"a relative path", QStringLiteral("Pictures/picture.png")},
     };
+    // A loader that never opens the file: were it asked, the pipe would block a reader for good.
+    int loads = 0;
+    Wallpaper wallpaper(m_pictures, [&](const QString&) {
+        ++loads;
+        return picture(64, 48);
+    });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         m_pictures.locations.clear();
         if (c.location) show("HDMI-1", *c.location);
-        EXPECT_FALSE(m_wallpaper.image(QStringLiteral("HDMI-1")));
+        EXPECT_FALSE(wallpaper.image(QStringLiteral("HDMI-1")));
     }
-    EXPECT_EQ(m_decodes, 0);
+    EXPECT_EQ(loads, 0);
 
     // Nothing was remembered: the missing file, once there, is shown.
     show("HDMI-1", save(QStringLiteral("missing.png"), picture(64, 48)));
-    EXPECT_TRUE(m_wallpaper.image(QStringLiteral("HDMI-1")));
+    EXPECT_TRUE(wallpaper.image(QStringLiteral("HDMI-1")));
+    EXPECT_EQ(loads, 1);
 }
 
 TEST_F(WallpaperTest, ShrinksWidePicturesTo640WideAndNeverEnlarges) {
@@ -167,50 +160,8 @@ TEST_F(WallpaperTest, ShrinksWidePicturesTo640WideAndNeverEnlarges) {
     }
 }
 
-TEST(WallpaperDownscale, ScalesByWidthAndNeverEnlarges) {
-    struct Case {
-        QSize in, out;
-    } cases[] = {
-        {{2000, 1000}, {640, 320}}, {{500, 300}, {500, 300}}, {{640, 1}, {640, 1}},
-        {{1, 1}, {1, 1}},           {{3000, 1}, {640, 1}},    {{1281, 721}, {640, 360}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.in.width() << "x" << c.in.height());
-        QImage image(c.in, QImage::Format_RGB32);
-        image.fill(Qt::gray);
-        EXPECT_EQ(Wallpaper::downscale(image, 640).size(), c.out);
-    }
-}
-
-// The finished picture is soft (a fine pattern melts into one colour) and a little more
-// saturated than the picture itself.
+// The finished picture is soft and a little more saturated than the picture itself.
 TEST_F(WallpaperTest, FinishedPictureIsBlurredAndLivelier) {
-    QImage checks(1280, 720, QImage::Format_RGB32);
-    checks.fill(QColor(220, 40, 40));
-    {
-        QPainter painter(&checks);
-        for (int y = 0; y < 720; y += 16)
-            for (int x = (y / 16) % 2 * 16; x < 1280; x += 32) painter.fillRect(x, y, 16, 16, QColor(40, 40, 220));
-    }
-    show("HDMI-1", save(QStringLiteral("checks.png"), checks));
-    show("DP-1", save(QStringLiteral("sand.png"), picture(800, 450, QColor(120, 100, 80))));
-
-    const auto soft = m_wallpaper.image(QStringLiteral("HDMI-1"));
-    ASSERT_TRUE(soft);
-    int lowest = 255, highest = 0;
-    for (int y = 50; y < 310; y += 7)
-        for (int x = 50; x < 590; x += 7) {
-            lowest = std::min(lowest, qRed(soft->pixel(x, y)));
-            highest = std::max(highest, qRed(soft->pixel(x, y)));
-        }
-    EXPECT_LE(highest - lowest, 4);
-
-    const auto sand = m_wallpaper.image(QStringLiteral("DP-1"));
-    ASSERT_TRUE(sand);
-    const QRgb centre = sand->pixel(320, 180);
-    EXPECT_NEAR(qRed(centre) - qBlue(centre), 46, 2);  // 40 apart in the picture, times 1.15
-
-    // A landscape, before and after, for a person to look at.
     QImage landscape(1920, 1080, QImage::Format_RGB32);
     {
         QPainter painter(&landscape);
@@ -218,19 +169,31 @@ TEST_F(WallpaperTest, FinishedPictureIsBlurredAndLivelier) {
         sky.setColorAt(0, QColor(40, 90, 170));
         sky.setColorAt(1, QColor(250, 190, 120));
         painter.fillRect(landscape.rect(), sky);
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 230, 150));
         painter.drawEllipse(QPointF(1350, 520), 130, 130);
         painter.setBrush(QColor(50, 110, 60));
         painter.drawEllipse(QRectF(-400, 650, 1700, 900));
-        painter.setBrush(QColor(30, 80, 50));
-        painter.drawEllipse(QRectF(800, 760, 1600, 800));
     }
     show("eDP-1", save(QStringLiteral("landscape.jpg"), landscape));
+    show("DP-1", save(QStringLiteral("sand.png"), picture(800, 450, QColor(120, 100, 80))));
+
     const auto blurred = m_wallpaper.image(QStringLiteral("eDP-1"));
     ASSERT_TRUE(blurred);
     EXPECT_EQ(blurred->size(), QSize(640, 360));
+    // The sun's and the hill's hard rims (a step of over 100 in one pixel) are gone.
+    int largestStep = 0;
+    for (int y = 0; y < 360; ++y)
+        for (int x = 1; x < 640; ++x)
+            largestStep = std::max(largestStep, std::abs(qGreen(blurred->pixel(x, y)) - qGreen(blurred->pixel(x - 1, y))));
+    EXPECT_LE(largestStep, 5);
+
+    const auto sand = m_wallpaper.image(QStringLiteral("DP-1"));
+    ASSERT_TRUE(sand);
+    const QRgb centre = sand->pixel(320, 180);
+    EXPECT_NEAR(qRed(centre) - qBlue(centre), 46, 2);  // 40 apart in the picture, times 1.15
+
+    // Before and after, for a person to look at.
     QDir().mkpath(QStringLiteral(TARNWICK_IMAGING_OUTPUT));
     EXPECT_TRUE(landscape.save(QStringLiteral(TARNWICK_IMAGING_OUTPUT "/landscape.png")));
     EXPECT_TRUE(blurred->save(QStringLiteral(TARNWICK_IMAGING_OUTPUT "/landscape-blurred.png")));
