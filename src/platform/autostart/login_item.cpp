@@ -1,7 +1,6 @@
 #include "platform/autostart/login_item.hpp"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace tarnwick {
 
@@ -127,7 +128,9 @@ bool XdgLoginItem::set(bool on) {
     }
     if (m_executablePath.isEmpty()) return fail(QStringLiteral("the program's own path is unknown"));
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) return fail(QStringLiteral("cannot create the folder ") + folder);
+    std::error_code error;
+    std::filesystem::create_directories(folder.toStdString(), error);
+    if (error) return fail(QString::fromStdString(error.message()) + QStringLiteral(" (") + folder + QStringLiteral(")"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString() + QStringLiteral(" (") + path + QStringLiteral(")"));
     const std::string contents = autostartFileContents(QFileInfo(m_executablePath).absoluteFilePath().toStdString());

@@ -43,7 +43,17 @@ private:
             Step step = m_steps[m_position++];
             if (send(step)) return;
         }
-        if (!m_fallback.program.isEmpty()) QProcess::startDetached(m_fallback.program, m_fallback.arguments);
+        if (!m_fallback.program.isEmpty()) {
+            // Detached and mute: whatever the command prints (xset on a server without DPMS prints
+            // its usage) must not reach our console.
+            QProcess process;
+            process.setProgram(m_fallback.program);
+            process.setArguments(m_fallback.arguments);
+            process.setStandardInputFile(QProcess::nullDevice());
+            process.setStandardOutputFile(QProcess::nullDevice());
+            process.setStandardErrorFile(QProcess::nullDevice());
+            process.startDetached();
+        }
         deleteLater();
     }
 

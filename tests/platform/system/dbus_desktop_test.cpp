@@ -10,9 +10,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -216,6 +221,42 @@ TEST(ScreenLockChain, ALockerThatNeverAnswersHoldsNothingUp) {
     // With a bus default timeout this would take 25 s; the short per-call timeout moves on quickly.
     EXPECT_TRUE(waitUntil([&] { return QFile::exists(marker); }, 2000));
     EXPECT_EQ(silent.calls, 1);
+}
+
+// Collects what fds 1 and 2 receive while `action` runs.
+std::string consoleDuring(const std::function<void()>& action) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    QTemporaryDir dir;
+    const std::string path = (dir.path() + "/console").toStdString();
+    int capture = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int savedOut = dup(STDOUT_FILENO), savedErr = dup(STDERR_FILENO);
+    dup2(capture, STDOUT_FILENO);
+    dup2(capture, STDERR_FILENO);
+    action();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    dup2(savedOut, STDOUT_FILENO);
+    dup2(savedErr, STDERR_FILENO);
+    close(savedOut);
+    close(savedErr);
+    close(capture);
+    std::ifstream file(path);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+TEST(ScreenLockChain, TheFallbackCommandRunsSilently) {
+    // mkdir -v reports on stdout, and the second, repeated folder fails on stderr.
+    QTemporaryDir dir;
+    const QString marker = dir.path() + "/display-off";
+    DbusScreenLock lock(QDBusConnection::sessionBus(), QDBusConnection::systemBus(),
+                        {QStringLiteral("mkdir"), {QStringLiteral("-v"), marker, marker}});
+    const std::string console = consoleDuring([&] {
+        lock.lock();
+        EXPECT_TRUE(waitUntil([&] { return QFile::exists(marker); }));
+        settle(300);
+    });
+    EXPECT_EQ(console, "");
 }
 
 TEST(SleepMonitorOnBus, AvailableOnlyWhileLogindIsOnTheBus) {
