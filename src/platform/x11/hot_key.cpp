@@ -119,8 +119,8 @@ HotKey::HotKey(std::uint32_t keysym, std::uint16_t modifiers, std::function<void
                 ++held->second;
                 continue;
             }
-            // owner_events off: the press is reported on the root even when one of our own
-            // windows has the focus, so the filter always sees it.
+            // owner_events off: the release, too, is reported on the root when one of our own
+            // windows has the focus; otherwise the next quick press would pass for a repeat.
             requests.push_back({{keycode, state},
                                 xcb_grab_key_checked(c, 0, root, state, keycode,
                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});

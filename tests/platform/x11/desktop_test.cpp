@@ -193,6 +193,31 @@ TEST_F(Desktop, HotKeyRunsOncePerPressWhileAnotherApplicationHasTheFocus) {
     EXPECT_EQ(counter.count, 2);
 }
 
+TEST_F(Desktop, HotKeyWorksWhileOurOwnWindowHasTheFocus) {
+    QRasterWindow own;
+    own.resize(300, 200);
+    own.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&own, waitMs));
+    ASSERT_TRUE(activate(static_cast<std::uint32_t>(own.winId())));
+    Counter counter;
+    HotKey hotKey(HotKey::defaultKeysym, HotKey::defaultModifiers, counter.action());
+    // Two quick presses: the release in between must reach the hot key too, or the second
+    // press would pass for auto-repeat.
+    ASSERT_TRUE(pressHotKey());
+    ASSERT_TRUE(pressHotKey());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.count == 2; }, waitMs)) << counter.count;
+}
+
+TEST_F(Desktop, HotKeyHeldDownRunsOnce) {
+    Counter counter;
+    HotKey hotKey(HotKey::defaultKeysym, HotKey::defaultModifiers, counter.action());
+    // Held well past the keyboard's auto-repeat delay.
+    ASSERT_TRUE(run("xdotool", {"keydown", "ctrl+alt+b", "sleep", "1.5", "keyup", "ctrl+alt+b"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.count > 0; }, waitMs));
+    QTest::qWait(quietMs);
+    EXPECT_EQ(counter.count, 1);
+}
+
 TEST_F(Desktop, HotKeyWorksWithNumLockAndCapsLockOn) {
     Counter counter;
     HotKey hotKey(HotKey::defaultKeysym, HotKey::defaultModifiers, counter.action());
