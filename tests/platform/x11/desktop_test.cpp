@@ -44,6 +44,17 @@ bool run(const QString& program, const QStringList& arguments) {
 
 QString hex(std::uint32_t window) { return QStringLiteral("0x%1").arg(window, 0, 16); }
 
+// The first client window that satisfies `match`, if any.
+template <class Match>
+std::optional<ClientWindow> findClient(Match match) {
+    if (const auto snap = X11Windows().snapshot()) {
+        for (const auto& w : snap->clients) {
+            if (match(w)) return w;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<ClientWindow> activeWindow() {
     const auto snap = X11Windows().snapshot();
     return snap ? snap->active : std::nullopt;
@@ -70,11 +81,7 @@ public:
         m_process.waitForStarted(2000);
         const auto pid = static_cast<std::int32_t>(m_process.processId());
         (void)QTest::qWaitFor([&] {
-            const auto snap = X11Windows().snapshot();
-            if (!snap) return false;
-            for (const auto& w : snap->clients) {
-                if (w.pid == pid) m_window = w.id;
-            }
+            m_window = findClient([&](const ClientWindow& w) { return w.pid == pid; }).value_or(ClientWindow{}).id;
             return m_window != 0;
         }, waitMs);
     }
@@ -84,13 +91,7 @@ public:
     }
     std::uint32_t window() const { return m_window; }
     std::optional<ClientWindow> state() const {
-        const auto snap = X11Windows().snapshot();
-        if (snap) {
-            for (const auto& w : snap->clients) {
-                if (w.id == m_window) return w;
-            }
-        }
-        return std::nullopt;
+        return findClient([&](const ClientWindow& w) { return w.id == m_window; });
     }
 
 private:
