@@ -158,6 +158,13 @@ TEST_F(WallpaperTest, ShrinksWidePicturesTo640WideAndNeverEnlarges) {
         ASSERT_TRUE(image);
         EXPECT_EQ(image->size(), c.expected);
     }
+    // XFCE's own backdrops are drawings.
+    show("shapes", writeBytes(QStringLiteral("shapes.svg"),
+                              R"(<svg xmlns="http://www.w3.org/2000/svg" width="1600" height="900">)"
+                              R"(<rect width="1600" height="900" fill="#246"/><circle cx="800" cy="450" r="300" fill="#fa4"/></svg>)"));
+    const auto drawing = m_wallpaper.image(QStringLiteral("shapes"));
+    ASSERT_TRUE(drawing);
+    EXPECT_EQ(drawing->size(), QSize(640, 360));
 }
 
 // The finished picture is soft and a little more saturated than the picture itself.
