@@ -57,7 +57,6 @@ check "death by SIGKILL reads as 137" status_is 137 sh -c 'kill -KILL $$'
 # Background jobs of a script ignore SIGINT unless the script restores it; CMD must not.
 check "death by SIGINT reads as 130" status_is 130 sh -c 'kill -INT $$; sleep 5'
 check "a missing command fails" status_is 127 /nonexistent/command
-check "no command is a usage error" status_is 2
 
 stdin_reaches_cmd() { [ "$(echo hello | "$with_desktop" cat 2>/dev/null)" = hello ]; }
 check "CMD reads the caller's standard input" stdin_reaches_cmd
@@ -70,7 +69,6 @@ check "CMD reads the caller's standard input" stdin_reaches_cmd
 read -r run <"$work/run"
 read -r -a service_pids <"$work/pids"
 read -r leftover <"$work/leftover"
-check "five services were reported" [ ${#service_pids[@]} -eq 5 ]
 check "every service is stopped" none_alive "${service_pids[@]}"
 check "a job CMD left behind is stopped" none_alive "$leftover"
 check "no process carries the run's marker" none_marked "$run"
