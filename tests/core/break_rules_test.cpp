@@ -17,7 +17,6 @@ TEST(SkipPolicyState, DelayDependsOnEnforcementAndBudget) {
         {BreakEnforcement::balanced, 0, 3, skip::Wait{5}},
         {BreakEnforcement::balanced, 4.5, 3, skip::Wait{1}},
         {BreakEnforcement::balanced, 5, 3, skip::Available{}},
-        {BreakEnforcement::balanced, 3, 1, skip::Wait{2}},
         {BreakEnforcement::balanced, 2, 0, skip::Wait{13}},
         {BreakEnforcement::balanced, 10.8, 0, skip::Wait{5}},  // 4.2 s left shows 5
         {BreakEnforcement::casual, 12, 0, skip::Wait{3}},      // exactly 3 s left shows 3
@@ -25,7 +24,6 @@ TEST(SkipPolicyState, DelayDependsOnEnforcementAndBudget) {
         {BreakEnforcement::casual, 15, 0, skip::Available{}},
         {BreakEnforcement::casual, 0, -4, skip::Wait{15}},  // a budget lowered below the skips made
         {BreakEnforcement::hardcore, 600, 5, skip::NotAllowed{}},
-        {BreakEnforcement::hardcore, 0, 0, skip::NotAllowed{}},
         {BreakEnforcement::balanced, -1e300, 3, skip::Wait{1'000'000'000'000'000}},  // clock far behind: no overflow
     };
     for (const auto& c : cases) {
@@ -40,8 +38,6 @@ TEST(BreakCopyPick, BuiltInTextsFollowTheSeed) {
               (BreakCopy{"Soften your gaze", "Look out of a window or across the room, and blink slowly"}));
     EXPECT_EQ(BreakCopy::pick(BreakKind::long_, 1001, {"Mine"}),
               (BreakCopy{"Take a proper break", "A short walk does more for your focus than another hour of staring"}));
-    EXPECT_EQ(BreakCopy::pick(BreakKind::micro, 0, {}).title, "Look into the distance");
-    EXPECT_EQ(BreakCopy::pick(BreakKind::micro, 3, {}).title, "Time to look up");
     EXPECT_EQ(BreakCopy::pick(BreakKind::micro, -3, {}).title, "Time to look up");  // by magnitude
     EXPECT_EQ(BreakCopy::pick(BreakKind::long_, 4, {}).title, "Stretch it out");
 }
@@ -54,7 +50,6 @@ TEST(BreakCopyPick, CustomMessagesAreTrimmedAndReplaceTheMicroSubtitle) {
     EXPECT_EQ(BreakCopy::pick(BreakKind::micro, 0, {"\xC2\xA0Water\xE2\x80\x83", "\xE3\x80\x80"}).subtitle, "Water");
     const auto builtIn = BreakCopy::pick(BreakKind::micro, 5, {});
     EXPECT_EQ(BreakCopy::pick(BreakKind::micro, 5, {" ", "\n", "\xC2\xA0"}), builtIn);
-    EXPECT_EQ(BreakCopy::pick(BreakKind::micro, 5, {"Ünïcödé ✓"}).subtitle, "Ünïcödé ✓");
 }
 
 TEST(BreakCopyPick, ExtremeSeedsDoNotOverflow) {
