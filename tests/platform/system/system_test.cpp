@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLocalServer>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/autostart/login_item.hpp"
+#include "platform/proc/camera.hpp"
+#include "platform/pulse/microphone.hpp"
+
+using namespace tarnwick;
+
+static std::string readText(const std::string& path) {
+    return (std::ostringstream() << std::ifstream(path).rdbuf()).str();
+}
+
+// A fake /proc whose one process holds the target. Targets need not exist: the scan reads links, never opens them.
+TEST(CameraProcScan, OnlyANumberedProcessHoldingAVideoNodeCounts) {
+    struct Case { const char* process; const char* target; bool expected; } cases[] = {
+        {"4242", "/dev/video0", true}, {"7", "/dev/video12", true}, {"7", "/dev/video", false}, {"7", "/dev/videoX", false},
+        {"7", "/dev/video0 (deleted)", false}, {"7", "/dev/video1a", false}, {"7", "/tmp/dev/video0", false},
+        {"7", "socket:[31337]", false}, {"self", "/dev/video0", false}, {"12a", "/dev/video1", false},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const auto fd = std::filesystem::path(dir.path().toStdString()) / c.process / "fd";
+        std::filesystem::create_directories(fd);
+        std::filesystem::create_symlink(c.target, fd / "3");
+        EXPECT_EQ(anyProcessHoldsVideoDevice(dir.path().toStdString()), c.expected) << c.process << ": " << c.target;
+    }
+    EXPECT_FALSE(anyProcessHoldsVideoDevice("/nonexistent/proc"));
+}
+
+// This process is 4000; source 1 is a microphone, source 2 the monitor of sink 0.
+TEST(MicrophoneStreams, OnlyRunningStreamsOfOtherProcessesOnRealInputsCount) {
+    constexpr std::uint32_t mic = 1, monitor = 2;
+    struct Case { const char* name; std::vector<SourceOutputRecord> outputs; bool expected; } cases[] = {
+        {"another process records", {{false, mic, "1234"}}, true},
+        {"the stream is corked", {{true, mic, "1234"}}, false},
+        {"the source is a sink's monitor", {{false, monitor, "1234"}}, false},
+        {"our own recordings", {{false, mic, "4000"}, {false, mic, "04000"}}, false},
+        {"no process id", {{false, mic, std::nullopt}}, true},
+        {"an id that wraps to ours in 64 bits", {{false, mic, "18446744073709555616"}}, true},
+        {"one that counts among own, corked and monitor streams",
+         {{false, mic, "4000"}, {true, mic, "77"}, {false, monitor, "78"}, {false, mic, "79"}}, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(otherProcessRecording({{{mic, noPulseIndex}, {monitor, 0}}, c.outputs}, 4000), c.expected) << c.name;
+}
+
+TEST(AlsaCapture, OnlyARunningCaptureSubstreamCounts) {
+    EXPECT_TRUE(captureStatusRunning(readText(TARNWICK_SYSTEM_FIXTURES "/asound/running.status")));
+    for (const std::string state : {"prepared", "closed", "xrun"})
+        EXPECT_FALSE(captureStatusRunning(readText(TARNWICK_SYSTEM_FIXTURES "/asound/" + state + ".status"))) << state;
+    // idle: a running playback substream, a closed capture one and an info file that reads RUNNING.
+    EXPECT_FALSE(anyAlsaCaptureRunning(TARNWICK_SYSTEM_FIXTURES "/asound/idle"));
+    EXPECT_TRUE(anyAlsaCaptureRunning(TARNWICK_SYSTEM_FIXTURES "/asound/recording"));
+}
+
+TEST(MicrophoneWithoutServer, NoAnswerAndTheProbeReturnsWithinItsBound) {
+    QTemporaryDir dir;
+    QLocalServer silent;  // takes connections into its backlog and never speaks: no event loop runs
+    ASSERT_TRUE(silent.listen(dir.path() + "/silent"));
+    qputenv("PULSE_SERVER", ("unix:" + silent.fullServerName()).toUtf8());
+    EXPECT_EQ(queryPulseSources(), std::nullopt);
+    const auto start = std::chrono::steady_clock::now();
+    microphoneInUse();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+    qunsetenv("PULSE_SERVER");
+}
+
+// Beside plain files: comments and a localised Hidden[de], switches in an action group or before any group.
+TEST(AutostartFile, SwitchedOffEntriesRequireApproval) {
+    const std::string folder = TARNWICK_SYSTEM_FIXTURES "/autostart/";
+    for (const std::string file : {"written", "commented", "other-group", "before-group"})
+        EXPECT_EQ(autostartFileStatus(readText(folder + file + ".desktop")), LoginItemStatus::enabled) << file;
+    for (const std::string file : {"hidden", "gnome-disabled", "spaced", "crlf"})
+        EXPECT_EQ(autostartFileStatus(readText(folder + file + ".desktop")), LoginItemStatus::requiresApproval) << file;
+}
+
+TEST(XdgLoginItem, SetAndStatusRoundTrip) {
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/config";  // does not exist yet
+    const std::string entry = (root + "/autostart/tarnwick.desktop").toStdString();
+    XdgLoginItem item(root, "/opt/My Apps/tarnwick");
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(item.set(true) && item.set(true)) << "registering twice is fine";
+    EXPECT_EQ(item.status(), LoginItemStatus::enabled);
+    EXPECT_NE(readText(entry).find("\nExec=\"/opt/My Apps/tarnwick\"\n"), std::string::npos) << readText(entry);
+    std::ofstream(entry, std::ios::app) << "Hidden=true\n";  // switched off in the desktop's settings
+    EXPECT_EQ(item.status(), LoginItemStatus::requiresApproval);
+    EXPECT_TRUE(item.set(false) && item.set(false)) << "an absent entry is already off";
+    EXPECT_EQ(item.status(), LoginItemStatus::notRegistered);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(XdgLoginItem, FailuresReturnFalseAndWriteExactlyOneLine) {
+    struct Case { const char* name; const char* folder; const char* file; const char* executable; bool on; } cases[] = {
+        {"the program's path is unknown", "", nullptr, "", true},
+        {"the autostart folder is a file", "", "/autostart", "/usr/bin/tarnwick", true},
+        {"the entry's place is a folder", "/autostart/tarnwick.desktop/keep", nullptr, "/usr/bin/tarnwick", true},
+        {"the entry to remove is a folder with content", "/autostart/tarnwick.desktop/keep", nullptr, "/bin/t", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString root = dir.path() + "/con\nfig";  // error texts that name the folder still make one line
+        QDir().mkpath(root + c.folder);
+        if (c.file) std::ofstream((root + c.file).toStdString()) << "in the way";
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(XdgLoginItem(root, c.executable).set(c.on));
+        const std::string text = testing::internal::GetCapturedStderr(), prefix = "Tarnwick: launch at login change failed: ";
+        EXPECT_TRUE(text.starts_with(prefix) && text.size() > prefix.size() + 1) << text;
+        EXPECT_EQ(text.find('\n'), text.size() - 1) << text;
+    }
+}
