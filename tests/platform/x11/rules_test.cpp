@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "platform/x11/fullscreen.hpp"
+#include "platform/x11/key_grab.hpp"
+
+namespace tarnwick {
+namespace {
+
+constexpr std::int32_t ownPid = 100, frontPid = 200;
+
+// Two screens, 1920x1080 and 1280x1024. The process `front` has a small active window and one
+// more window; another application's screen-sized window must never count.
+WindowSnapshot desktop(std::int32_t front, ClientWindow more) {
+    const ClientWindow active{1, front, {}, false, WindowGeometry{100, 100, 800, 600}};
+    more.pid = front;
+    return {active, ownPid, {active, ClientWindow{2, 300, {}, false, WindowGeometry{0, 0, 1920, 1080}}, more},
+            {{1920, 1080}, {1280, 1024}}};
+}
+
+TEST(FrontAppIsFullscreen, JudgesTheFrontApplicationsVisibleNormalWindowsByScreenSize) {
+    struct Case {
+        const char* name;
+        double x, width, height;
+        std::vector<WindowType> types = {};
+        bool hidden = false, expected = false;
+        std::int32_t front = frontPid;
+    } cases[] = {
+        {"screen-sized", 0, 1920, 1080, {}, false, true},
+        {"maximised below a panel and title bar", 0, 1920, 1035},
+        {"hidden", 0, 1920, 1080, {}, true},
+        {"dock", 0, 1920, 1080, {WindowType::dock}},
+        {"desktop", 0, 1920, 1080, {WindowType::desktop}},
+        {"our own process in front", 0, 1920, 1080, {}, false, false, ownPid},
+        {"full screen on the second screen", 1920, 1280, 1024, {}, false, true},
+        {"half a pixel short", 0, 1919.5, 1080, {}, false, true},
+        {"a whole pixel short", 0, 1919, 1080},
+        {"a whole pixel too tall", 0, 1920, 1081},
+        {"one screen's width with the other's height", 0, 1920, 1024},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ClientWindow more{3, {}, c.types, c.hidden, WindowGeometry{c.x, 0, c.width, c.height}};
+        EXPECT_EQ(frontAppIsFullscreen(desktop(c.front, more)), c.expected);
+    }
+}
+
+using namespace keygrab;
+constexpr std::uint16_t mod2 = 1u << 4, ctrlAlt = controlMask | mod1Mask;
+
+TEST(ModifierMaskFor, FindsTheRowThatHoldsNumLock) {
+    // A PC keyboard, two keycodes a row: Shift 50 62, Lock 66, Control 37 105, Mod1 64 108,
+    // Mod2 77 (Num_Lock), Mod3 -, Mod4 133 134, Mod5 92.
+    const std::vector<std::uint8_t> pc{50, 62, 66, 0, 37, 105, 64, 108, 77, 0, 0, 0, 133, 134, 92, 0};
+    EXPECT_EQ(modifierMaskFor(pc, 2, {77}), mod2);
+    EXPECT_EQ(modifierMaskFor(pc, 2, {200, 134}), 1u << 6) << "one of several keycodes suffices";
+    EXPECT_EQ(modifierMaskFor(pc, 2, {78}), 0) << "key in no row";
+    EXPECT_EQ(modifierMaskFor(pc, 2, {0}), 0) << "empty slots never match";
+}
+
+TEST(LockVariants, CoversCapsLockAndNumLockWithoutDuplicates) {
+    using V = std::vector<std::uint16_t>;
+    EXPECT_EQ(lockVariants(ctrlAlt, mod2), (V{ctrlAlt, ctrlAlt | lockMask, ctrlAlt | mod2, ctrlAlt | lockMask | mod2}));
+    EXPECT_EQ(lockVariants(ctrlAlt, 0), (V{ctrlAlt, ctrlAlt | lockMask})) << "no NumLock key";
+    EXPECT_EQ(lockVariants(ctrlAlt, lockMask), (V{ctrlAlt, ctrlAlt | lockMask})) << "NumLock mapped onto Lock";
+    EXPECT_EQ(lockVariants(ctrlAlt | mod2, mod2), (V{ctrlAlt | mod2, ctrlAlt | mod2 | lockMask})) << "NumLock required";
+}
+
+}  // namespace
+}  // namespace tarnwick
