@@ -28,8 +28,8 @@ struct Recording {
             while (pa_context_get_state(context.get()) < PA_CONTEXT_READY) pa_mainloop_iterate(loop.get(), 1, nullptr);
         std::unique_ptr<pa_proplist, decltype(&pa_proplist_free)> properties{pa_proplist_new(), &pa_proplist_free};
         if (pid) pa_proplist_sets(properties.get(), PA_PROP_APPLICATION_PROCESS_ID, pid);
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, 16000, 1};
-        stream.reset(pa_stream_new_with_proplist(context.get(), "test", &spec, nullptr, properties.get()));
+        const pa_sample_spec format{PA_SAMPLE_S16LE, 16000, 1};
+        stream.reset(pa_stream_new_with_proplist(context.get(), "test", &format, nullptr, properties.get()));
         pa_stream_connect_record(stream.get(), source, nullptr, corked ? PA_STREAM_START_CORKED : PA_STREAM_NOFLAGS);
         while (pa_stream_get_state(stream.get()) == PA_STREAM_CREATING) pa_mainloop_iterate(loop.get(), 1, nullptr);
     }
