@@ -14,6 +14,7 @@
 #include "app/system_signals.hpp"
 #include "platform/linux_busy_probes.hpp"
 #include "platform/proc/camera.hpp"
+#include "platform/proc/camera_watch.hpp"
 #include "platform/x11/input_idle.hpp"
 
 using namespace tarnwick;
@@ -32,9 +33,24 @@ void CameraProbe(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(probes->cameraInUse());
 }
 
-// The scan of every process's descriptors, as it runs when a capture device node exists.
+// The scan of every process's descriptors, as it runs after a capture device node changed.
 void CameraDescriptorScan(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(tarnwick::cameraInUse());
+}
+
+// The camera probe where a capture device node exists (a stand-in file) and nobody touches it.
+void CameraProbeWithADeviceNode(benchmark::State& state) {
+    char folder[] = "/tmp/tarnwick-bench-dev-XXXXXX";
+    if (!mkdtemp(folder)) return state.SkipWithError("no temporary folder");
+    const std::string node = std::string(folder) + "/video0";
+    close(open(node.c_str(), O_CREAT | O_WRONLY, 0600));
+    {
+        CameraWatch watch(folder);
+        for (auto _ : state) benchmark::DoNotOptimize(watch.inUse());
+        state.counters["scans"] = watch.scans();
+    }
+    unlink(node.c_str());
+    rmdir(folder);
 }
 
 void MicrophoneProbe(benchmark::State& state) {
@@ -74,6 +90,7 @@ int main(int argc, char** argv) {
         for (auto* bench : {benchmark::RegisterBenchmark("BusyReasonAllHolds", BusyReasonAllHolds),
                             benchmark::RegisterBenchmark("CameraProbe", CameraProbe),
                             benchmark::RegisterBenchmark("CameraDescriptorScan", CameraDescriptorScan),
+                            benchmark::RegisterBenchmark("CameraProbeWithADeviceNode", CameraProbeWithADeviceNode),
                             benchmark::RegisterBenchmark("MicrophoneProbe", MicrophoneProbe),
                             benchmark::RegisterBenchmark("FullscreenProbe", FullscreenProbe)}) {
             bench->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->MinTime(0.3);

@@ -1,9 +1,10 @@
 #pragma once
 
-// The busy probes on Linux: /proc for cameras, the sound server (or ALSA) for microphones, and
+// The busy probes on Linux: /proc for cameras (rescanned only when a capture device node changes), the sound server (or ALSA) for microphones, and
 // the window manager for a full-screen front application.
 
 #include "app/ports.hpp"
+#include "platform/proc/camera_watch.hpp"
 #include "platform/x11/x11_windows.hpp"
 
 namespace tarnwick {
@@ -15,6 +16,7 @@ public:
     bool frontAppIsFullscreen() override;
 
 private:
+    CameraWatch m_camera;
     X11Windows m_windows;
 };
 

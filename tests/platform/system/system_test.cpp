@@ -11,6 +11,7 @@
 
 #include "platform/autostart/login_item.hpp"
 #include "platform/proc/camera.hpp"
+#include "platform/proc/camera_watch.hpp"
 #include "platform/pulse/microphone.hpp"
 
 using namespace tarnwick;
@@ -34,6 +35,27 @@ TEST(CameraProcScan, OnlyANumberedProcessHoldingAVideoNodeCounts) {
         EXPECT_EQ(anyProcessHoldsVideoDevice(dir.path().toStdString()), c.expected) << c.process << ": " << c.target;
     }
     EXPECT_FALSE(anyProcessHoldsVideoDevice("/nonexistent/proc"));
+}
+
+// Regular files stand in for device nodes; this process opening one is seen through the real /proc.
+TEST(CameraWatch, ScansAgainOnlyAfterADeviceNodeIsOpenedClosedOrAdded) {
+    QTemporaryDir dev;
+    const std::string folder = dev.path().toStdString();
+    std::ofstream(folder + "/video0").put('x');
+    CameraWatch watch(folder);
+    EXPECT_FALSE(watch.inUse());
+    EXPECT_FALSE(watch.inUse());
+    EXPECT_EQ(watch.scans(), 1);
+    {
+        std::ifstream camera(folder + "/video0");
+        EXPECT_TRUE(watch.inUse());
+        EXPECT_TRUE(watch.inUse());
+        EXPECT_EQ(watch.scans(), 2);
+    }
+    EXPECT_FALSE(watch.inUse());
+    std::ofstream(folder + "/video1").put('x');  // a camera plugged in, then opened before the next look
+    std::ifstream second(folder + "/video1");
+    EXPECT_TRUE(watch.inUse());
 }
 
 // This process is 4000; source 1 is a microphone, source 2 the monitor of sink 0.
