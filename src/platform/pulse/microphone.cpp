@@ -30,31 +30,26 @@ struct Query {
     bool failed = false;
 };
 
+// Counts a finished list or a failure; true when the call carries an item.
+bool isItem(Query* query, const void* info, int eol) {
+    if (eol < 0) query->failed = true;
+    if (eol > 0) --query->listsPending;
+    return eol == 0 && info;
+}
+
 void onSource(pa_context*, const pa_source_info* info, int eol, void* data) {
     auto* query = static_cast<Query*>(data);
-    if (eol < 0) {
-        query->failed = true;
-    } else if (eol > 0) {
-        --query->listsPending;
-    } else if (info) {
-        query->snapshot.sources.push_back({info->index, info->monitor_of_sink});
-    }
+    if (isItem(query, info, eol)) query->snapshot.sources.push_back({info->index, info->monitor_of_sink});
 }
 
 void onSourceOutput(pa_context*, const pa_source_output_info* info, int eol, void* data) {
     auto* query = static_cast<Query*>(data);
-    if (eol < 0) {
-        query->failed = true;
-    } else if (eol > 0) {
-        --query->listsPending;
-    } else if (info) {
-        SourceOutputRecord record{info->corked != 0, info->source, std::nullopt};
-        if (info->proplist) {
-            if (const char* pid = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID))
-                record.processId = pid;
-        }
-        query->snapshot.outputs.push_back(std::move(record));
+    if (!isItem(query, info, eol)) return;
+    SourceOutputRecord record{info->corked != 0, info->source, std::nullopt};
+    if (info->proplist) {
+        if (const char* pid = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID)) record.processId = pid;
     }
+    query->snapshot.outputs.push_back(std::move(record));
 }
 
 void onContextState(pa_context* context, void* data) {
