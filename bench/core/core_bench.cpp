@@ -56,21 +56,17 @@ std::vector<BreakRecord> history(Instant now) {
     return records;
 }
 
-void WeekOverFortyThousandRecords(benchmark::State& state) {
+// One statistics call over the same history, in Berlin time.
+template <class Result>
+void overFortyThousandRecords(benchmark::State& state,
+                              Result (*statistic)(const std::vector<BreakRecord>&, Instant, const Calendar&)) {
     const Calendar calendar = Calendar::forZone("Europe/Berlin");
     const Instant now{Seconds{start}};
     const auto records = history(now);
-    for (auto _ : state) benchmark::DoNotOptimize(StatsCalculator::week(records, now, calendar));
+    for (auto _ : state) benchmark::DoNotOptimize(statistic(records, now, calendar));
 }
-BENCHMARK(WeekOverFortyThousandRecords)->Unit(benchmark::kMicrosecond);
-
-void StreakOverFortyThousandRecords(benchmark::State& state) {
-    const Calendar calendar = Calendar::forZone("Europe/Berlin");
-    const Instant now{Seconds{start}};
-    const auto records = history(now);
-    for (auto _ : state) benchmark::DoNotOptimize(StatsCalculator::streak(records, now, calendar));
-}
-BENCHMARK(StreakOverFortyThousandRecords)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(overFortyThousandRecords, Week, &StatsCalculator::week)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(overFortyThousandRecords, Streak, &StatsCalculator::streak)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

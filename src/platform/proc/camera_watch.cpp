@@ -57,10 +57,10 @@ bool CameraWatch::deviceNodesChanged() {
 bool CameraWatch::inUse() {
     const bool changed = deviceNodesChanged();
     if (m_known && !changed) return m_inUse;
-    m_anyNode = watchDeviceNodes();
+    const bool anyNode = watchDeviceNodes();
     // The notifications are in place before the scan, so nothing that happens during it is missed.
     deviceNodesChanged();
-    m_inUse = m_anyNode && anyProcessHoldsVideoDevice(m_procRoot, m_prefix);
+    m_inUse = anyNode && anyProcessHoldsVideoDevice(m_procRoot, m_prefix);
     ++m_scans;
     m_known = true;
     return m_inUse;

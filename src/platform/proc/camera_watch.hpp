@@ -26,7 +26,7 @@ private:
 
     std::string m_devFolder, m_procRoot, m_prefix;
     int m_inotify = -1;
-    bool m_known = false, m_anyNode = false, m_inUse = false;
+    bool m_known = false, m_inUse = false;
     int m_scans = 0;
 };
 
