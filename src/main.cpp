@@ -67,8 +67,9 @@ int main(int argc, char** argv) {
     LinuxBusyProbes probes;
     QtSoundPlayer sounds;
     XdgLoginItem loginItem;
+    DbusScreenLock screenLock;
     LogindSleepMonitor sleepMonitor;
-    AppModel model(Ports{clock, input, probes, sounds, loginItem, sleepMonitor}, persistence);
+    AppModel model(Ports{clock, input, probes, sounds, loginItem, screenLock, sleepMonitor}, persistence);
 
     // Ctrl+Alt+B: an eye break now.
     HotKey hotKey(HotKey::defaultKeysym, HotKey::defaultModifiers, [&model] { model.takeBreak(BreakKind::micro); });

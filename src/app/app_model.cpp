@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include <QPointer>
+#include <QUrl>
+#include <QVarLengthArray>
+#include <QVariantList>
 
 #include "app/system_signals.hpp"
 
@@ -16,6 +19,15 @@ QString phaseName(const Phase& phase) {
 }
 
 namespace {
+
+QString text(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
+
+QString presetOf(const Settings& settings) {
+    for (Preset preset : allPresets) {
+        if (matches(preset, settings)) return text(id(preset));
+    }
+    return {};
+}
 
 QString describe(const Phase& phase) {
     QString text = phaseName(phase);
@@ -34,10 +46,18 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
       m_settings(persistence.loadSettings()),
       m_history(persistence.loadHistory()),
       m_now(ports.clock.now()),
-      m_scheduler(m_settings, m_now) {
+      m_scheduler(m_settings, m_now),
+      m_settingsModel(*this) {
     m_timer.setInterval(1000);
     m_timer.setTimerType(Qt::PreciseTimer);  // countdowns step evenly
     connect(&m_timer, &QTimer::timeout, this, &AppModel::tick);
+    m_derived.preset = presetOf(m_settings);
+    refreshDerived();
+}
+
+void AppModel::setCalendarSource(std::function<Calendar()> source) {
+    m_calendar = std::move(source);
+    refreshDerived();
 }
 
 void AppModel::start() {
@@ -75,7 +95,6 @@ void AppModel::tick() {
     }
     apply(m_scheduler.tick(m_now, Signals{idle, busy}));
     publishPhase();
-    Q_EMIT nowChanged();
 }
 
 void AppModel::apply(const Events& events) {
@@ -84,35 +103,102 @@ void AppModel::apply(const Events& events) {
         if (auto* record = std::get_if<event::Record>(&event)) {
             m_history.push_back(BreakRecord{m_now, record->kind, record->outcome});
             recorded = true;
-            Q_EMIT historyChanged();
         } else if (std::holds_alternative<event::Blink>(event)) {
             if (onBlink) onBlink();
         } else if (std::holds_alternative<event::Posture>(event)) {
             if (onPosture) onPosture();
         }
     }
-    if (recorded) m_persistence.save(m_history, m_now);
+    if (!recorded) return;
+    m_historyMoved = true;
+    m_persistence.save(m_history, m_now);
 }
 
 void AppModel::publishPhase() {
     const Phase& next = m_scheduler.phase();
-    if (next == m_phase) return;
-    const bool wasOnBreak = std::holds_alternative<phase::OnBreak>(m_phase);
-    const bool isOnBreak = std::holds_alternative<phase::OnBreak>(next);
-    m_phase = next;
-    qCDebug(lcModel).noquote() << "phase" << describe(m_phase);
-    Q_EMIT phaseChanged();
-    if ((isOnBreak && !wasOnBreak && m_settings.soundOnStart) || (wasOnBreak && !isOnBreak && m_settings.soundOnEnd)) {
-        m_ports.sounds.play(m_settings.soundName);
+    if (next != m_phase) {
+        const bool wasOnBreak = std::holds_alternative<phase::OnBreak>(m_phase);
+        const bool isOnBreak = std::holds_alternative<phase::OnBreak>(next);
+        m_phase = next;
+        m_phaseMoved = true;
+        qCDebug(lcModel).noquote() << "phase" << describe(m_phase);
+        if ((isOnBreak && !wasOnBreak && m_settings.soundOnStart) ||
+            (wasOnBreak && !isOnBreak && m_settings.soundOnEnd)) {
+            m_ports.sounds.play(m_settings.soundName);
+        }
     }
+    refreshDerived();
+}
+
+void AppModel::refreshDerived() {
+    QVarLengthArray<void (AppModel::*)(), 16> changed;
+    auto note = [&](void (AppModel::*signal)()) {
+        if (std::find(changed.begin(), changed.end(), signal) == changed.end()) changed.push_back(signal);
+    };
+    auto update = [&](auto& published, auto&& value, void (AppModel::*signal)()) {
+        if (published == value) return;
+        published = std::forward<decltype(value)>(value);
+        note(signal);
+    };
+
+    update(m_derived.now, m_now, &AppModel::nowChanged);
+    if (std::exchange(m_settingsMoved, false)) {
+        note(&AppModel::settingsChanged);
+        update(m_derived.preset, presetOf(m_settings), &AppModel::currentPresetChanged);
+    }
+    if (m_historyMoved) note(&AppModel::historyChanged);
+    if (std::exchange(m_phaseMoved, false)) note(&AppModel::phaseChanged);
+
+    // The history's numbers move with `now` only from one local day to the next.
+    const Calendar calendar = m_calendar();
+    const StatsKey key{calendar.localDay(m_now), calendar.zone()};
+    if (std::exchange(m_historyMoved, false) || m_statsKey != key) {
+        m_statsKey = key;
+        m_skipsUsed = StatsCalculator::skipsThisWeek(m_history, m_now, calendar);
+        update(m_derived.today, StatsCalculator::today(m_history, m_now, calendar), &AppModel::todayChanged);
+        update(m_derived.week, StatsCalculator::week(m_history, m_now, calendar), &AppModel::weekChanged);
+    }
+    update(m_derived.skipsLeft, std::max<qint64>(m_settings.skipsPerWeek - m_skipsUsed, 0),
+           &AppModel::skipsLeftThisWeekChanged);
+
+    SkipState skipState = skip::NotAllowed{};
+    std::optional<BreakCopy> copy;
+    if (auto* onBreak = std::get_if<phase::OnBreak>(&m_phase)) {
+        const double elapsed = (m_now - onBreak->startedAt).count();
+        skipState = SkipPolicy::state(m_settings.enforcement, elapsed, m_derived.skipsLeft);
+        // Seeded by the start, so one break always shows the same texts.
+        const double started = std::clamp(epochSeconds(onBreak->startedAt), -9.2e18, 9.2e18);
+        copy = BreakCopy::pick(onBreak->kind, std::int64_t(started), m_settings.customMessages);
+    }
+    update(m_derived.skipState, std::move(skipState), &AppModel::skipStateChanged);
+    update(m_derived.breakCopy, std::move(copy), &AppModel::breakCopyChanged);
+
+    const auto next = m_scheduler.nextBreak();
+    double progress = 0;
+    if (next) {
+        const auto everyMinutes = next->kind == BreakKind::micro ? m_settings.microEveryMinutes
+                                                                 : m_settings.longEveryMinutes;
+        const double interval = minutes(everyMinutes).count(), remaining = (next->at - m_now).count();
+        progress = interval > 0 ? std::clamp(1.0 - remaining / interval, 0.0, 1.0) : 1.0;
+    }
+    update(m_derived.nextBreakProgress, progress, &AppModel::nextBreakProgressChanged);
+    update(m_derived.nextBreak, next, &AppModel::nextBreakChanged);
+    update(m_derived.nextLong, m_scheduler.nextLong(), &AppModel::nextBreakChanged);
+
+    // Every value is current before anyone hears of a change.
+    for (auto signal : changed) Q_EMIT (this->*signal)();
+}
+
+void AppModel::storeSettings(const Settings& settings) {
+    if (settings == m_settings) return;
+    m_settings = settings;
+    m_settingsMoved = true;
+    m_persistence.save(m_settings);
+    m_scheduler.update(m_settings, m_ports.clock.now());
 }
 
 void AppModel::setSettings(const Settings& settings) {
-    if (settings == m_settings) return;
-    m_settings = settings;
-    m_persistence.save(m_settings);
-    m_scheduler.update(m_settings, m_ports.clock.now());
-    Q_EMIT settingsChanged();
+    storeSettings(settings);
     publishPhase();
 }
 
@@ -141,11 +227,14 @@ void AppModel::pauseFor(double seconds) {
     publishPhase();
 }
 
+void AppModel::takeBreak(const QString& kind) {
+    if (const auto parsed = fromRawValue<BreakKind>(kind.toStdString())) takeBreak(*parsed);
+}
+
 void AppModel::skip() {
     m_now = m_ports.clock.now();
     apply(m_scheduler.skip(m_now));
     publishPhase();
-    Q_EMIT nowChanged();
 }
 
 void AppModel::pauseUntilTomorrow() {
@@ -164,18 +253,26 @@ void AppModel::applyPreset(Preset preset) {
     setSettings(copy);
 }
 
-std::optional<QString> AppModel::exportData(const QString& destination) {
-    return m_persistence.exportTo(m_settings, m_history, m_ports.clock.now(), destination);
+void AppModel::applyPreset(const QString& id) {
+    if (const auto preset = fromRawValue<Preset>(id.toStdString())) applyPreset(*preset);
+}
+
+QString AppModel::exportData(const QString& destination) {
+    const QUrl url(destination);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : destination;
+    return m_persistence.exportTo(m_settings, m_history, m_ports.clock.now(), path).value_or(QString());
 }
 
 void AppModel::deleteAllData() {
     m_persistence.deleteAll();
-    m_history.clear();
-    Q_EMIT historyChanged();
+    if (!m_history.empty()) {
+        m_history.clear();
+        m_historyMoved = true;
+    }
     Settings fresh;
     fresh.launchAtLogin = m_settings.launchAtLogin;
     fresh.onboarded = true;
-    setSettings(fresh);
+    storeSettings(fresh);
     m_scheduler.resume(m_ports.clock.now());
     publishPhase();
 }
@@ -198,37 +295,113 @@ void AppModel::syncLaunchAtLogin() {
     }
 }
 
-SkipState AppModel::skipState() const {
-    if (auto* onBreak = std::get_if<phase::OnBreak>(&m_phase)) {
-        return SkipPolicy::state(m_settings.enforcement, (m_now - onBreak->startedAt).count(), skipsLeftThisWeek());
-    }
-    return skip::NotAllowed{};
+QString AppModel::loginItemStatus() {
+    constexpr const char* names[] = {"notRegistered", "enabled", "requiresApproval", "notFound"};
+    return QString::fromLatin1(names[int(m_ports.loginItem.status())]);
 }
 
-std::optional<BreakCopy> AppModel::breakCopy() const {
+QVariantMap AppModel::probeSignals() {
+    return {
+        {QStringLiteral("camera"), m_ports.probes.cameraInUse()},
+        {QStringLiteral("mic"), m_ports.probes.microphoneInUse()},
+        {QStringLiteral("fullscreen"), m_ports.probes.frontAppIsFullscreen()},
+    };
+}
+
+void AppModel::playSound(const QString& name) { m_ports.sounds.play(name.toStdString()); }
+
+void AppModel::lockScreen() { m_ports.screenLock.lock(); }
+
+QString AppModel::breakKind() const {
+    const auto kind = kindOf(m_phase);
+    return kind ? text(rawValue(*kind)) : QString();
+}
+
+double AppModel::breakAt() const {
+    auto* headsUp = std::get_if<phase::HeadsUp>(&m_phase);
+    return headsUp ? epochSeconds(headsUp->breakAt) : 0;
+}
+
+double AppModel::startedAt() const {
     auto* onBreak = std::get_if<phase::OnBreak>(&m_phase);
-    if (!onBreak) return std::nullopt;
-    const double started = std::clamp(epochSeconds(onBreak->startedAt), -9.2e18, 9.2e18);
-    return BreakCopy::pick(onBreak->kind, std::int64_t(started), m_settings.customMessages);
+    return onBreak ? epochSeconds(onBreak->startedAt) : 0;
 }
 
-double AppModel::nextBreakProgress() const {
-    const auto next = m_scheduler.nextBreak();
-    if (!next) return 0;
-    const double interval = minutes(next->kind == BreakKind::micro ? m_settings.microEveryMinutes
-                                                                   : m_settings.longEveryMinutes).count();
-    const double remaining = (next->at - m_now).count();
-    return std::clamp(1.0 - remaining / interval, 0.0, 1.0);
+double AppModel::endsAt() const {
+    auto* onBreak = std::get_if<phase::OnBreak>(&m_phase);
+    return onBreak ? epochSeconds(onBreak->endsAt) : 0;
 }
 
-qint64 AppModel::skipsLeftThisWeek() const {
-    const auto used = StatsCalculator::skipsThisWeek(m_history, m_now, m_calendar());
-    return std::max<qint64>(m_settings.skipsPerWeek - used, 0);
+QString AppModel::heldReason() const {
+    auto* held = std::get_if<phase::Held>(&m_phase);
+    return held ? text(rawValue(held->reason)) : QString();
 }
 
-TodayCounts AppModel::today() const { return StatsCalculator::today(m_history, m_now, m_calendar()); }
+QString AppModel::heldLabel() const {
+    auto* held = std::get_if<phase::Held>(&m_phase);
+    return held ? text(label(held->reason)) : QString();
+}
 
-WeekSummary AppModel::week() const { return StatsCalculator::week(m_history, m_now, m_calendar()); }
+double AppModel::heldSince() const {
+    auto* held = std::get_if<phase::Held>(&m_phase);
+    return held ? epochSeconds(held->since) : 0;
+}
+
+double AppModel::pausedUntil() const {
+    auto* paused = std::get_if<phase::Paused>(&m_phase);
+    return paused ? epochSeconds(paused->until) : 0;
+}
+
+QString AppModel::skipStateName() const {
+    constexpr const char* names[] = {"wait", "available", "notAllowed"};  // in the variant's order
+    return QString::fromLatin1(names[m_derived.skipState.index()]);
+}
+
+qint64 AppModel::skipWaitSeconds() const {
+    auto* wait = std::get_if<skip::Wait>(&m_derived.skipState);
+    return wait ? wait->seconds : 0;
+}
+
+QString AppModel::breakTitle() const {
+    return m_derived.breakCopy ? QString::fromStdString(m_derived.breakCopy->title) : QString();
+}
+
+QString AppModel::breakSubtitle() const {
+    return m_derived.breakCopy ? QString::fromStdString(m_derived.breakCopy->subtitle) : QString();
+}
+
+QVariantMap AppModel::weekMap() const {
+    const WeekSummary& week = m_derived.week;
+    QVariantList days;
+    for (const auto& day : week.days) {
+        days.append(QVariantMap{
+            {QStringLiteral("date"), epochSeconds(day.date)},
+            {QStringLiteral("label"), QString::fromStdString(day.label)},
+            {QStringLiteral("taken"), qint64(day.taken)},
+            {QStringLiteral("skipped"), qint64(day.skipped)},
+        });
+    }
+    const double start = epochSeconds(week.start);
+    return {
+        {QStringLiteral("start"), start},
+        {QStringLiteral("end"), start + 6 * 86400.0},  // the start of Sunday in a week without a clock change
+        {QStringLiteral("days"), days},
+        {QStringLiteral("taken"), qint64(week.taken)},
+        {QStringLiteral("skipped"), qint64(week.skipped)},
+        {QStringLiteral("held"), qint64(week.held)},
+        {QStringLiteral("streak"), qint64(week.streak)},
+        {QStringLiteral("takenRate"), week.takenRate()},
+        {QStringLiteral("isEmpty"), week.isEmpty()},
+    };
+}
+
+QString AppModel::nextBreakKind() const {
+    return m_derived.nextBreak ? text(rawValue(m_derived.nextBreak->kind)) : QString();
+}
+
+double AppModel::nextBreakAt() const {
+    return m_derived.nextBreak ? epochSeconds(m_derived.nextBreak->at) : 0;
+}
 
 void AppModel::willSleep() { m_sleptAt = m_ports.clock.now(); }
 

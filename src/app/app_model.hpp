@@ -11,9 +11,11 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QVariantMap>
 
 #include "app/persistence.hpp"
 #include "app/ports.hpp"
+#include "app/settings_model.hpp"
 #include "core/break_rules.hpp"
 #include "core/scheduler.hpp"
 #include "core/stats.hpp"
@@ -29,18 +31,46 @@ struct Ports {
     BusyProbes& probes;
     SoundPlayer& sounds;
     LoginItem& loginItem;
+    ScreenLock& screenLock;
     SleepMonitor& sleep;
 };
 
 // "working", "headsUp", "held", "onBreak" or "paused".
 QString phaseName(const Phase& phase);
 
+// Every published value is a property whose signal fires once after each change of its value (a
+// tick, a command, a settings edit or a new record) and never otherwise. Instants are seconds since
+// 1970-01-01 00:00 UTC, 0 where the phase or the timetable has none.
 class AppModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(double now READ nowSeconds NOTIFY nowChanged)
+
     Q_PROPERTY(QString phaseName READ currentPhaseName NOTIFY phaseChanged)
-    Q_PROPERTY(double nextBreakProgress READ nextBreakProgress NOTIFY nowChanged)
-    Q_PROPERTY(qint64 skipsLeftThisWeek READ skipsLeftThisWeek NOTIFY nowChanged)
+    Q_PROPERTY(QString breakKind READ breakKind NOTIFY phaseChanged)
+    Q_PROPERTY(double breakAt READ breakAt NOTIFY phaseChanged)
+    Q_PROPERTY(double startedAt READ startedAt NOTIFY phaseChanged)
+    Q_PROPERTY(double endsAt READ endsAt NOTIFY phaseChanged)
+    Q_PROPERTY(QString heldReason READ heldReason NOTIFY phaseChanged)
+    Q_PROPERTY(QString heldLabel READ heldLabel NOTIFY phaseChanged)
+    Q_PROPERTY(double heldSince READ heldSince NOTIFY phaseChanged)
+    Q_PROPERTY(double pausedUntil READ pausedUntil NOTIFY phaseChanged)
+
+    Q_PROPERTY(QString skipStateName READ skipStateName NOTIFY skipStateChanged)
+    Q_PROPERTY(qint64 skipWaitSeconds READ skipWaitSeconds NOTIFY skipStateChanged)
+    Q_PROPERTY(QString breakTitle READ breakTitle NOTIFY breakCopyChanged)
+    Q_PROPERTY(QString breakSubtitle READ breakSubtitle NOTIFY breakCopyChanged)
+    Q_PROPERTY(double nextBreakProgress READ nextBreakProgress NOTIFY nextBreakProgressChanged)
+    Q_PROPERTY(qint64 skipsLeftThisWeek READ skipsLeftThisWeek NOTIFY skipsLeftThisWeekChanged)
+    Q_PROPERTY(qint64 todayTaken READ todayTaken NOTIFY todayChanged)
+    Q_PROPERTY(qint64 todaySkipped READ todaySkipped NOTIFY todayChanged)
+    Q_PROPERTY(QVariantMap week READ weekMap NOTIFY weekChanged)
+    Q_PROPERTY(QString nextBreakKind READ nextBreakKind NOTIFY nextBreakChanged)
+    Q_PROPERTY(double nextBreakAt READ nextBreakAt NOTIFY nextBreakChanged)
+    Q_PROPERTY(double nextLongAt READ nextLongAt NOTIFY nextBreakChanged)
+    Q_PROPERTY(int historyCount READ historyCount NOTIFY historyChanged)
+    Q_PROPERTY(QString currentPreset READ currentPreset NOTIFY currentPresetChanged)
+    Q_PROPERTY(QString dataFolder READ dataFolder CONSTANT)
+    Q_PROPERTY(tarnwick::SettingsModel* settings READ settingsModel CONSTANT)
 
 public:
     // Loads the settings and the history from `persistence` and creates the scheduler at the
@@ -48,15 +78,17 @@ public:
     AppModel(Ports ports, Persistence& persistence, QObject* parent = nullptr);
 
     // The user's calendar; the current time zone unless a test gives another.
-    void setCalendarSource(std::function<Calendar()> source) { m_calendar = std::move(source); }
+    void setCalendarSource(std::function<Calendar()> source);
 
     // Starts the one-second tick and the sleep and wake observers, then ticks once.
     void start();
     void tick();
-    // Copies the scheduler's phase if it changed, playing the start or end sound.
+    // Copies the scheduler's phase if it changed, playing the start or end sound, then publishes
+    // every value that changed. Every path that changes the state ends here.
     void publishPhase();
 
     const Settings& settings() const { return m_settings; }
+    SettingsModel* settingsModel() { return &m_settingsModel; }
     // Saves and hands the settings to the scheduler when they differ from the current ones.
     void setSettings(const Settings& settings);
     const Phase& phase() const { return m_phase; }
@@ -64,7 +96,9 @@ public:
     double nowSeconds() const { return epochSeconds(m_now); }
     QString currentPhaseName() const { return phaseName(m_phase); }
     const std::vector<BreakRecord>& history() const { return m_history; }
+    int historyCount() const { return int(m_history.size()); }
     const Scheduler& scheduler() const { return m_scheduler; }
+    QString dataFolder() const { return m_persistence.folderPath(); }
 
     std::function<void()> onBlink;
     std::function<void()> onPosture;
@@ -72,28 +106,62 @@ public:
     // User actions: a scheduler command at the current time, then the phase is published.
     Q_INVOKABLE void startNow();
     void takeBreak(BreakKind kind);
+    // "micro" or "long"; any other name does nothing.
+    Q_INVOKABLE void takeBreak(const QString& kind);
     Q_INVOKABLE void snooze(qint64 minutes);
     Q_INVOKABLE void resume();
     Q_INVOKABLE void pauseFor(double seconds);
     Q_INVOKABLE void skip();
     Q_INVOKABLE void pauseUntilTomorrow();
     void applyPreset(Preset preset);
-    // A message for the user when the export fails.
-    std::optional<QString> exportData(const QString& destination);
+    // A preset's id ("classic", "focus", "gentle"); any other does nothing.
+    Q_INVOKABLE void applyPreset(const QString& id);
+    // Writes the export to a path or a file URL. Empty on success, otherwise the system's description
+    // of the failure.
+    Q_INVOKABLE QString exportData(const QString& destination);
     Q_INVOKABLE void deleteAllData();
 
     // Turns launch at login on or off; the setting follows only when the change was made.
-    bool setLaunchAtLogin(bool on);
+    Q_INVOKABLE bool setLaunchAtLogin(bool on);
     // Brings the login item into line with the setting, as at every launch.
     void syncLaunchAtLogin();
+    // "notRegistered", "enabled", "requiresApproval" or "notFound".
+    Q_INVOKABLE QString loginItemStatus();
+    // Runs the three busy probes now: {"camera", "mic", "fullscreen"}, each a bool.
+    Q_INVOKABLE QVariantMap probeSignals();
+    // Plays the named sound, as a preview.
+    Q_INVOKABLE void playSound(const QString& name);
+    Q_INVOKABLE void lockScreen();
 
-    // Derived values; each follows `now` and the phase.
-    SkipState skipState() const;
-    std::optional<BreakCopy> breakCopy() const;
-    double nextBreakProgress() const;
-    qint64 skipsLeftThisWeek() const;
-    TodayCounts today() const;
-    WeekSummary week() const;
+    // Derived values, as last published.
+    const SkipState& skipState() const { return m_derived.skipState; }
+    const std::optional<BreakCopy>& breakCopy() const { return m_derived.breakCopy; }
+    double nextBreakProgress() const { return m_derived.nextBreakProgress; }
+    qint64 skipsLeftThisWeek() const { return m_derived.skipsLeft; }
+    const TodayCounts& today() const { return m_derived.today; }
+    const WeekSummary& week() const { return m_derived.week; }
+    const std::optional<NextBreak>& nextBreak() const { return m_derived.nextBreak; }
+
+    // The same, as views read them.
+    QString breakKind() const;
+    double breakAt() const;
+    double startedAt() const;
+    double endsAt() const;
+    QString heldReason() const;
+    QString heldLabel() const;
+    double heldSince() const;
+    double pausedUntil() const;
+    QString skipStateName() const;
+    qint64 skipWaitSeconds() const;
+    QString breakTitle() const;
+    QString breakSubtitle() const;
+    qint64 todayTaken() const { return m_derived.today.taken; }
+    qint64 todaySkipped() const { return m_derived.today.skipped; }
+    QVariantMap weekMap() const;
+    QString nextBreakKind() const;
+    double nextBreakAt() const;
+    double nextLongAt() const { return epochSeconds(m_derived.nextLong); }
+    QString currentPreset() const { return m_derived.preset; }
 
     // Sleep and wake as the system reports them.
     void willSleep();
@@ -104,9 +172,42 @@ Q_SIGNALS:
     void phaseChanged();
     void settingsChanged();
     void historyChanged();
+    void skipStateChanged();
+    void breakCopyChanged();
+    void nextBreakProgressChanged();
+    void skipsLeftThisWeekChanged();
+    void todayChanged();
+    void weekChanged();
+    void nextBreakChanged();
+    void currentPresetChanged();
 
 private:
+    // What views were last told.
+    struct Derived {
+        Instant now;
+        SkipState skipState = skip::NotAllowed{};
+        std::optional<BreakCopy> breakCopy;
+        double nextBreakProgress = 0;
+        qint64 skipsLeft = 0;
+        TodayCounts today;
+        WeekSummary week;
+        std::optional<NextBreak> nextBreak;
+        Instant nextLong;
+        QString preset;
+    };
+    // The history's numbers hold for one local day of one time zone.
+    struct StatsKey {
+        std::int64_t day;
+        const date::time_zone* zone;
+        bool operator==(const StatsKey&) const = default;
+    };
+
     void apply(const Events& events);
+    // Saves and hands the settings to the scheduler when they differ; publishes nothing.
+    void storeSettings(const Settings& settings);
+    // Recomputes the derived values, then emits the signal of each that changed (and of the phase,
+    // the settings and the history when they moved), once each, after all values are current.
+    void refreshDerived();
     // Without a sleep monitor, a boot-clock lead over the monotonic clock is a sleep of that length.
     void detectSleepGap();
     double naturalBreakSeconds() const;
@@ -124,6 +225,12 @@ private:
     bool m_watchClockGap = false;
     double m_lastMonotonic = 0;
     double m_lastBoot = 0;
+
+    Derived m_derived;
+    std::optional<StatsKey> m_statsKey;  // empty: the history's numbers need recomputing
+    std::int64_t m_skipsUsed = 0;        // skips recorded this week
+    bool m_phaseMoved = false, m_settingsMoved = false, m_historyMoved = false;
+    SettingsModel m_settingsModel;
 };
 
 }  // namespace tarnwick

@@ -126,7 +126,7 @@ std::optional<QString> Persistence::exportTo(const Settings& settings, const std
     };
     QString error;
     if (write(destination, encode(envelope), &error)) return std::nullopt;
-    return QStringLiteral("Couldn't export to %1: %2").arg(QDir::toNativeSeparators(destination), error);
+    return error;
 }
 
 }  // namespace tarnwick

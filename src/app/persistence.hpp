@@ -24,7 +24,10 @@ public:
     // $XDG_DATA_HOME/Tarnwick, by default ~/.local/share/Tarnwick.
     static QString defaultFolder();
 
+    // Creates the folder when it does not exist yet.
     QString folder() const;
+    // The data folder, without creating it.
+    const QString& folderPath() const { return m_folder; }
     QString settingsPath() const;
     QString historyPath() const;
 
@@ -41,7 +44,8 @@ public:
     // Removes both files; the folder stays. Failures are silent.
     void deleteAll();
 
-    // Writes {exportedAt, history, settings} to `destination`. Answers a message for the user on failure.
+    // Writes {exportedAt, history, settings} to `destination`. On failure, answers the system's own
+    // description of it ("No such file or directory"), for the caller to put in its own sentence.
     std::optional<QString> exportTo(const Settings& settings, const std::vector<BreakRecord>& history, Instant now,
                                     const QString& destination);
 

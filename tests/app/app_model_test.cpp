@@ -2,74 +2,19 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QUrl>
 
 #include <date/date.h>
-#include <nlohmann/json.hpp>
 
-#include "app/app_model.hpp"
-#include "fakes.hpp"
+#include "model_rig.hpp"
 
 using namespace tarnwick;
 
 namespace {
 
-constexpr double t0 = 1'772'438'400;  // Monday 2026-03-02 08:00 UTC
+using fakes::t0;
 
-class CountingPersistence : public Persistence {
-public:
-    using Persistence::Persistence;
-    int settingsSaves = 0, historySaves = 0;
-    bool save(const Settings& settings) override {
-        ++settingsSaves;
-        return Persistence::save(settings);
-    }
-    bool save(const std::vector<BreakRecord>& history, Instant now) override {
-        ++historySaves;
-        return Persistence::save(history, now);
-    }
-};
-
-class AppModelTest : public ::testing::Test {
-protected:
-    void SetUp() override { makeModel(); }
-
-    void makeModel() {
-        model.reset();
-        model = std::make_unique<AppModel>(
-            Ports{clock, input, probes, sounds, loginItem, sleepMonitor}, persistence);
-        model->setCalendarSource([] { return Calendar::forZone("Europe/Berlin"); });
-        QObject::connect(model.get(), &AppModel::phaseChanged, [this] { ++phaseSignals; });
-        QObject::connect(model.get(), &AppModel::nowChanged, [this] { ++nowSignals; });
-    }
-
-    void writeSettings(const Settings& settings) {
-        QDir().mkpath(folder);
-        QFile file(folder + QStringLiteral("/settings.json"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Persistence::encode(settings));
-    }
-
-    // Ticks once a second until `epoch`.
-    void tickUntil(double epoch) {
-        while (clock.epoch() < epoch) {
-            clock.advance(1);
-            model->tick();
-        }
-    }
-
-    QTemporaryDir temp;
-    QString folder = temp.path() + QStringLiteral("/Tarnwick");
-    fakes::ManualClock clock{t0};
-    fakes::FakeInput input;
-    fakes::FakeProbes probes;
-    fakes::FakeSounds sounds;
-    fakes::FakeLoginItem loginItem;
-    fakes::FakeSleepMonitor sleepMonitor;
-    CountingPersistence persistence{folder};
-    std::unique_ptr<AppModel> model;
-    int phaseSignals = 0, nowSignals = 0;
-};
+class AppModelTest : public ::testing::Test, public fakes::ModelRig {};
 
 }  // namespace
 
@@ -176,6 +121,7 @@ TEST_F(AppModelTest, SleepAsLongAsANaturalBreakRestartsTheTimers) {
 
     // A wake without a sleep is just a tick.
     const int before = nowSignals;
+    clock.advance(1);
     sleepMonitor.didWake();
     EXPECT_EQ(nowSignals, before + 1);
 
@@ -335,7 +281,7 @@ TEST_F(AppModelTest, LaunchAtLoginIsBroughtIntoLineWithTheSetting) {
         SCOPED_TRACE(testing::Message() << c.setting << " status " << int(c.status));
         Settings s;
         s.launchAtLogin = c.setting;
-        writeSettings(s);
+        ASSERT_TRUE(writeSettings(s));
         makeModel();
         loginItem.calls.clear();
         loginItem.current = c.status;
@@ -352,4 +298,97 @@ TEST_F(AppModelTest, LaunchAtLoginSettingFollowsOnlyASuccessfulChange) {
     EXPECT_TRUE(model->setLaunchAtLogin(true));
     EXPECT_TRUE(model->settings().launchAtLogin);
     EXPECT_TRUE(persistence.loadSettings().launchAtLogin);
+}
+
+TEST_F(AppModelTest, CommandsByNameStartTheBreakTheyName) {
+    struct Case {
+        const char* method;
+        QString argument;
+        Phase expected;
+    } cases[] = {
+        {"takeBreak", "micro", phase::OnBreak{BreakKind::micro, instantAt(t0), instantAt(t0 + 20)}},
+        {"takeBreak", "long", phase::OnBreak{BreakKind::long_, instantAt(t0), instantAt(t0 + 300)}},
+        {"takeBreak", "Long", phase::Working{}},
+        {"applyPreset", "nonsense", phase::Working{}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.method << "(" << c.argument.toStdString() << ")");
+        makeModel();
+        ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), c.method, Q_ARG(QString, c.argument)));
+        EXPECT_EQ(model->phase(), c.expected);
+        EXPECT_EQ(model->settings(), Settings{});
+    }
+    EXPECT_EQ(persistence.settingsSaves, 0);
+}
+
+TEST_F(AppModelTest, ExportAnswersEmptyOrTheSystemsOwnDescription) {
+    const QString path = temp.path() + QStringLiteral("/export.json");
+    struct Case {
+        const char* name;
+        QString destination, written;  // `written` empty: the export fails
+    } cases[] = {
+        {"a path", path, path},
+        {"a file URL", QUrl::fromLocalFile(path + u'2').toString(), path + u'2'},
+        {"a missing folder", temp.path() + QStringLiteral("/missing/export.json"), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString answer;
+        ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "exportData", Q_RETURN_ARG(QString, answer),
+                                              Q_ARG(QString, c.destination)));
+        if (c.written.isEmpty()) {
+            EXPECT_FALSE(answer.isEmpty());
+            EXPECT_FALSE(answer.startsWith(QStringLiteral("Couldn't"))) << answer.toStdString();
+            EXPECT_FALSE(answer.contains(QStringLiteral("missing"))) << "names no path: " << answer.toStdString();
+        } else {
+            EXPECT_EQ(answer, QString());
+            EXPECT_TRUE(QFile::exists(c.written));
+        }
+    }
+}
+
+TEST_F(AppModelTest, SettingsWindowActionsReachTheirPorts) {
+    struct Status {
+        LoginItemStatus status;
+        const char* name;
+    } statuses[] = {
+        {LoginItemStatus::notRegistered, "notRegistered"},
+        {LoginItemStatus::enabled, "enabled"},
+        {LoginItemStatus::requiresApproval, "requiresApproval"},
+        {LoginItemStatus::notFound, "notFound"},
+    };
+    for (const auto& s : statuses) {
+        SCOPED_TRACE(s.name);
+        loginItem.current = s.status;
+        QString answer;
+        ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "loginItemStatus", Q_RETURN_ARG(QString, answer)));
+        EXPECT_EQ(answer, s.name);
+    }
+
+    // The probes answer live, whatever the hold settings say.
+    Settings noHolds;
+    noHolds.holdDuringCalls = noHolds.holdDuringFullscreen = false;
+    model->setSettings(noHolds);
+    struct Probe {
+        bool camera, microphone, fullscreen;
+    } probeCases[] = {{false, false, false}, {true, false, false}, {false, true, false}, {false, false, true}};
+    for (const auto& p : probeCases) {
+        SCOPED_TRACE(testing::Message() << p.camera << p.microphone << p.fullscreen);
+        probes.camera = p.camera;
+        probes.microphone = p.microphone;
+        probes.fullscreen = p.fullscreen;
+        QVariantMap answer;
+        ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "probeSignals", Q_RETURN_ARG(QVariantMap, answer)));
+        EXPECT_EQ(answer, (QVariantMap{{"camera", p.camera}, {"mic", p.microphone}, {"fullscreen", p.fullscreen}}));
+    }
+
+    ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "playSound", Q_ARG(QString, "Tink")));
+    EXPECT_EQ(sounds.played, std::vector<std::string>{"Tink"});
+    ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "lockScreen"));
+    EXPECT_EQ(screenLock.locks, 1);
+    bool changed = false;
+    ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "setLaunchAtLogin", Q_RETURN_ARG(bool, changed), Q_ARG(bool, true)));
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(loginItem.calls, std::vector<bool>{true});
+    EXPECT_EQ(model->property("dataFolder").toString(), folder);
 }
