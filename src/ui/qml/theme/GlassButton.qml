@@ -1,0 +1,58 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Tarnwick.Ui  // the module's C++ types (Symbol, Compositor)
+
+// The glass button of break surfaces: white semibold text, with an optional symbol, on a
+// capsule of translucent material. Prominent buttons are a little brighter.
+T.Button {
+    id: button
+    property bool prominent: false
+    property string symbol
+    // Whether the material may be translucent; opaque where no compositing manager runs.
+    property bool composited: Compositor.active
+
+    topPadding: 8
+    bottomPadding: 8
+    leftPadding: 14
+    rightPadding: 14
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    opacity: down ? 0.7 : 1
+    scale: down ? 0.97 : 1
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+
+    contentItem: RowLayout {
+        spacing: 6
+        Symbol {
+            visible: button.symbol !== ""
+            name: button.symbol
+            size: 14
+            color: "white"
+            Layout.alignment: Qt.AlignVCenter
+        }
+        KitText {
+            text: button.text
+            size: 13
+            font.weight: Font.DemiBold
+            Layout.alignment: Qt.AlignVCenter
+            Accessible.ignored: true
+        }
+    }
+
+    background: Item {
+        Rectangle {
+            anchors.fill: parent
+            radius: height / 2
+            color: button.composited ? Theme.materialTranslucent : Theme.materialOpaque
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: height / 2
+            color: button.prominent ? Qt.rgba(1, 1, 1, 0.22) : Theme.glassFill
+            border.width: 1
+            border.color: Theme.glassStroke
+        }
+    }
+}

@@ -1,0 +1,60 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Qt5Compat.GraphicalEffects as Effects
+import Tarnwick.Ui  // the module's C++ types (Symbol, Compositor)
+
+// The call to action: white semibold text on a sunset capsule with a rose shadow.
+T.Button {
+    id: button
+    property string symbol
+
+    topPadding: 9
+    bottomPadding: 9
+    leftPadding: 18
+    rightPadding: 18
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    opacity: down ? 0.85 : 1
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+
+    contentItem: RowLayout {
+        spacing: 6
+        Symbol {
+            visible: button.symbol !== ""
+            name: button.symbol
+            size: 14
+            color: "white"
+            Layout.alignment: Qt.AlignVCenter
+        }
+        KitText {
+            text: button.text
+            size: 13.5
+            font.weight: Font.DemiBold
+            Layout.alignment: Qt.AlignVCenter
+            Accessible.ignored: true
+        }
+    }
+
+    background: Item {
+        // Decoration: where effects cannot be drawn the button stays whole, only unshadowed.
+        Effects.RectangularGlow {
+            y: 3
+            width: parent.width
+            height: parent.height
+            glowRadius: 8
+            spread: 0
+            cornerRadius: height / 2 + glowRadius
+            color: Qt.rgba(Theme.rose.r, Theme.rose.g, Theme.rose.b, 0.30)
+        }
+        RoundedShape {
+            anchors.fill: parent
+            continuous: false
+            radius: height / 2
+            gradient: SunsetGradient { x2: button.width; y2: button.height }
+            borderColor: Qt.rgba(1, 1, 1, 0.20)
+            borderWidth: 1
+        }
+    }
+}

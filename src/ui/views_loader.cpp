@@ -1,0 +1,47 @@
+#include "ui/views_loader.hpp"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcViews, "tarnwick.views", QtInfoMsg)
+
+namespace tarnwick {
+
+ViewsLoader::ViewsLoader(QStringList folders) : m_folders(std::move(folders)) {}
+
+// The views hold Qt Quick objects; they go before the library that holds their code, which
+// stays loaded until the process ends.
+ViewsLoader::~ViewsLoader() { m_views.reset(); }
+
+QStringList ViewsLoader::defaultFolders() {
+    const QString here = QCoreApplication::applicationDirPath();
+    return {here, QDir(here).filePath(QStringLiteral("../lib/tarnwick"))};
+}
+
+Views* ViewsLoader::views() {
+    if (m_views || m_failed) return m_views.get();
+    QStringList tried;
+    for (const QString& folder : m_folders) {
+        const QString path = QDir(folder).filePath(QStringLiteral("libtarnwick_views.so"));
+        if (!QFileInfo::exists(path)) continue;
+        m_library.setFileName(path);
+        // Keep the module for good: windows made from it may outlive any one caller.
+        m_library.setLoadHints(QLibrary::PreventUnloadHint);
+        using Create = Views* (*)();
+        if (auto create = reinterpret_cast<Create>(m_library.resolve("tarnwickCreateViews"))) {
+            m_views.reset(create());
+            if (m_views) return m_views.get();
+        }
+        tried << m_library.errorString();
+    }
+    m_failed = true;
+    qCWarning(lcViews).noquote() << "Tarnwick: cannot show windows: the views module did not load ("
+                                 << (tried.isEmpty() ? QStringLiteral("not found in ") + m_folders.join(u", ")
+                                                     : tried.join(u"; "))
+                                 << ")";
+    return nullptr;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,35 @@
+#pragma once
+
+// Loads the views module on first use and keeps it for the life of the program.
+
+#include <memory>
+
+#include <QLibrary>
+#include <QStringList>
+
+#include "ui/views.hpp"
+
+namespace tarnwick {
+
+class ViewsLoader {
+public:
+    // `folders` are searched in order for the module; by default the program's own folder and
+    // ../lib/tarnwick beside it.
+    explicit ViewsLoader(QStringList folders = defaultFolders());
+    ~ViewsLoader();
+
+    static QStringList defaultFolders();
+
+    bool loaded() const { return m_views != nullptr; }
+    // The views, loading the module now if need be; nullptr, with one console line saying why,
+    // when the module cannot be loaded (the program then runs on without windows).
+    Views* views();
+
+private:
+    QStringList m_folders;
+    QLibrary m_library;
+    std::unique_ptr<Views> m_views;
+    bool m_failed = false;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,33 @@
+// The views module: Qt Quick, the QML module Tarnwick.Ui and the one QML engine, behind the
+// small Views interface the program loads it through.
+
+#include <QGuiApplication>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include "ui/app_icon.hpp"
+
+#include "ui/ui_engine.hpp"
+#include "ui/views.hpp"
+
+Q_IMPORT_QML_PLUGIN(Tarnwick_UiPlugin)
+
+namespace tarnwick {
+namespace {
+
+class QuickViews final : public Views {
+public:
+    // The icon is set with the first window, not at start: loading it wakes every image plugin.
+    QuickViews() { QGuiApplication::setWindowIcon(applicationIcon()); }
+
+    QObject* create(const QString& file, const QVariantMap& properties) override {
+        return m_ui.create(file, properties);
+    }
+
+private:
+    UiEngine m_ui;
+};
+
+}  // namespace
+}  // namespace tarnwick
+
+extern "C" Q_DECL_EXPORT tarnwick::Views* tarnwickCreateViews() { return new tarnwick::QuickViews; }

@@ -1,0 +1,91 @@
+// The interface's C++ pieces without a display: the symbol table and the lazily made engine.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QQmlEngine>
+#include <QSvgRenderer>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include "ui/app_icon.hpp"
+#include "ui/symbols.hpp"
+#include "ui/ui_engine.hpp"
+
+Q_IMPORT_QML_PLUGIN(Tarnwick_UiPlugin)
+
+namespace tarnwick {
+namespace {
+
+TEST(SymbolTable, EveryNameTheViewsUseIsABundledDrawing) {
+    const QStringList used = {
+        "arrow.up", "chart.bar.fill", "checkmark.circle.fill", "circle", "clock", "command", "escape",
+        "eye.fill", "figure.stand", "figure.walk", "flame.fill", "forward.fill", "gamecontroller.fill",
+        "gearshape.fill", "hand.raised.fill", "heart.fill", "hourglass", "info", "keyboard.fill",
+        "lock.fill", "menubar.rectangle", "minus.circle.fill", "nosign", "pause.fill", "photo.fill",
+        "play.circle.fill", "play.fill", "plus", "power", "speaker.wave.2.fill", "video.fill", "xmark",
+    };
+    EXPECT_EQ(symbolNames(), used);
+    for (const QString& name : used) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = symbolResource(name);
+        ASSERT_TRUE(QFile::exists(path));
+        QSvgRenderer svg(path);
+        EXPECT_TRUE(svg.isValid());
+        EXPECT_FALSE(svg.viewBoxF().isEmpty());
+    }
+}
+
+TEST(SymbolTable, UnknownAndNearMissNamesHaveNoDrawing) {
+    for (const char* name : {"", "eye", "eye.fill ", "EYE.FILL", "gearshape"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(symbolResource(QString::fromLatin1(name)).isEmpty());
+    }
+}
+
+TEST(SymbolTable, TheIconSetsLicenceShipsWithIt) {
+    QFile licence(QStringLiteral(TARNWICK_SOURCE_DIR "/resources/icons/symbols/LICENSE"));
+    ASSERT_TRUE(licence.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(licence.readAll().contains("Permission is hereby granted"));
+}
+
+TEST(ApplicationIcon, IsAPictureAtEverySizeDesktopsAskFor) {
+    const QIcon icon = applicationIcon();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        SCOPED_TRACE(size);
+        const QImage image = icon.pixmap(QSize(size, size)).toImage();
+        ASSERT_EQ(image.size(), QSize(size, size));
+        // A round emblem: the middle is drawn, the corners are clear.
+        EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    }
+}
+
+TEST(UiEngine, IsMadeOnlyWhenAViewIsFirstNeeded) {
+    UiEngine ui;
+    EXPECT_FALSE(ui.created());
+    QQmlEngine* first = &ui.engine();
+    EXPECT_TRUE(ui.created());
+    EXPECT_EQ(&ui.engine(), first);
+}
+
+TEST(UiEngine, CreatesModuleFilesWithTheirInitialProperties) {
+    UiEngine ui;
+    std::unique_ptr<QObject> text(ui.create(QStringLiteral("KitText.qml"), {{"text", "Skip Break"}}));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->property("text").toString(), QStringLiteral("Skip Break"));
+    EXPECT_EQ(ui.create(QStringLiteral("NoSuchView.qml")), nullptr);
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+int main(int argc, char** argv) {
+    // Nothing here is shown: these tests run without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,61 @@
+// The views module loads on first use, in a process that does not otherwise load Qt Quick.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QTemporaryDir>
+
+#include "ui/views_loader.hpp"
+
+namespace tarnwick {
+namespace {
+
+// Whether a shared library whose path contains `name` is mapped into this process.
+bool mapped(const char* name) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
+TEST(ViewsLoader, LoadsQtQuickOnlyWhenTheFirstViewIsAskedFor) {
+    ASSERT_FALSE(mapped("libQt6Quick.so"));
+    ViewsLoader loader({QStringLiteral(TARNWICK_BINARY_DIR)});
+    EXPECT_FALSE(loader.loaded());
+    EXPECT_FALSE(mapped("libQt6Quick.so"));
+    EXPECT_TRUE(QGuiApplication::windowIcon().isNull());
+
+    Views* views = loader.views();
+    ASSERT_NE(views, nullptr);
+    EXPECT_TRUE(loader.loaded());
+    EXPECT_TRUE(mapped("libQt6Quick.so"));
+    EXPECT_EQ(loader.views(), views);
+    // Windows from now on carry the program's icon.
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
+
+    std::unique_ptr<QObject> text(views->create(QStringLiteral("KitText.qml"), {{"text", "Look into the distance"}}));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->property("text").toString(), QStringLiteral("Look into the distance"));
+    EXPECT_EQ(views->create(QStringLiteral("NoSuchView.qml"), {}), nullptr);
+}
+
+TEST(ViewsLoader, AMissingModuleMeansNoViewsAndIsNotSearchedForAgain) {
+    QTemporaryDir empty;
+    ViewsLoader loader({empty.path()});
+    EXPECT_EQ(loader.views(), nullptr);
+    // Put a module there now: the loader has already said it cannot show windows, and keeps to it.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TARNWICK_BINARY_DIR "/libtarnwick_views.so"),
+                            empty.filePath(QStringLiteral("libtarnwick_views.so"))));
+    EXPECT_EQ(loader.views(), nullptr);
+    EXPECT_FALSE(loader.loaded());
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
