@@ -13,12 +13,13 @@
 #include "platform/autostart/login_item.hpp"
 #include "platform/dbus/screen_lock.hpp"
 #include "platform/dbus/sleep_monitor.hpp"
+#include "platform/imaging/wallpaper.hpp"
 #include "platform/linux_busy_probes.hpp"
 #include "platform/process/single_instance.hpp"
 #include "platform/proc/system_clock.hpp"
 #include "platform/sound/qt_sound_player.hpp"
-#include "platform/x11/hot_key.hpp"
 #include "platform/x11/input_idle.hpp"
+#include "ui/app_delegate.hpp"
 
 #ifndef TARNWICK_VERSION
 #define TARNWICK_VERSION "dev"
@@ -71,10 +72,7 @@ int main(int argc, char** argv) {
     LogindSleepMonitor sleepMonitor;
     AppModel model(Ports{clock, input, probes, sounds, loginItem, screenLock, sleepMonitor}, persistence);
 
-    // Ctrl+Alt+B: an eye break now.
-    HotKey hotKey(HotKey::defaultKeysym, HotKey::defaultModifiers, [&model] { model.takeBreak(BreakKind::micro); });
-
-    model.start();
-    model.syncLaunchAtLogin();
+    AppDelegate delegate(model, Wallpaper::shared());
+    delegate.launch();
     return app.exec();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
-// The application model's types as QML sees them: views receive the one model and read its
+// The model's and the view models' types as QML sees them: views are given them and read their
 // properties, but never create one.
 
 #include <QtQml/qqml.h>
 
 #include "app/app_model.hpp"
 #include "app/settings_model.hpp"
+#include "ui/break_view_models.hpp"
 
 namespace tarnwick {
 
@@ -22,6 +23,20 @@ struct SettingsModelForeign {
     QML_FOREIGN(tarnwick::SettingsModel)
     QML_NAMED_ELEMENT(SettingsModel)
     QML_UNCREATABLE("The model owns the settings.")
+};
+
+struct BreakViewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::BreakViewModel)
+    QML_NAMED_ELEMENT(BreakViewModel)
+    QML_UNCREATABLE("Made by the overlay controller.")
+};
+
+struct HeadsUpViewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::HeadsUpViewModel)
+    QML_NAMED_ELEMENT(HeadsUpViewModel)
+    QML_UNCREATABLE("Made by the overlay controller.")
 };
 
 }  // namespace tarnwick

@@ -1,7 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
-import Tarnwick.Ui  // the module's C++ types (Symbol, Compositor)
+import Tarnwick.Ui  // the module's C++ types
 
 // The glass button of break surfaces: white semibold text, with an optional symbol, on a
 // capsule of translucent material. Prominent buttons are a little brighter.

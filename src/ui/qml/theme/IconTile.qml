@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Shapes
-import Tarnwick.Ui  // the module's C++ types (Symbol, Compositor)
+import Tarnwick.Ui  // the module's C++ types
 
 // A settings tile: a symbol in white on a top-to-bottom gradient square with continuous corners.
 RoundedShape {

@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Qt5Compat.GraphicalEffects as Effects
-import Tarnwick.Ui  // the module's C++ types (Symbol, Compositor)
+import Tarnwick.Ui  // the module's C++ types
 
 // The call to action: white semibold text on a sunset capsule with a rose shadow.
 T.Button {

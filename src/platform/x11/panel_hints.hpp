@@ -1,0 +1,20 @@
+#pragma once
+
+// Window-manager hints for the program's floating panels on X11. Off X11 they do nothing.
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace tarnwick::x11 {
+
+// Asks the window manager to add the named _NET_WM_STATE atoms ("_NET_WM_STATE_ABOVE", …) to a
+// mapped window, as EWMH says: one client message to the root per pair of states.
+void addWindowStates(std::uintptr_t window, std::initializer_list<const char*> states);
+
+// Shows the window on every workspace (_NET_WM_DESKTOP 0xFFFFFFFF); set before it is mapped.
+void showOnAllDesktops(std::uintptr_t window);
+
+// Asks a compositing manager to blur what lies behind the whole window.
+void blurBehind(std::uintptr_t window);
+
+}  // namespace tarnwick::x11

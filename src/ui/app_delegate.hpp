@@ -1,0 +1,35 @@
+#pragma once
+
+// The frame of the program: creates and wires the long-lived objects at launch, in order.
+
+#include <memory>
+
+#include "app/app_model.hpp"
+#include "ui/views_loader.hpp"
+
+namespace tarnwick {
+
+class HotKey;
+class OverlayController;
+class Wallpaper;
+
+class AppDelegate {
+public:
+    AppDelegate(AppModel& model, Wallpaper& wallpaper);
+    ~AppDelegate();
+
+    // The launch sequence: the overlays, the nudges routed to them, the hot key, the model's
+    // tick, launch at login brought into line.
+    void launch();
+
+    OverlayController* overlays() const { return m_overlays.get(); }
+
+private:
+    AppModel& m_model;
+    Wallpaper& m_wallpaper;
+    ViewsLoader m_views;
+    std::unique_ptr<OverlayController> m_overlays;
+    std::unique_ptr<HotKey> m_hotKey;
+};
+
+}  // namespace tarnwick

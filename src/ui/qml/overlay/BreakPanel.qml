@@ -1,0 +1,25 @@
+import QtQuick
+import Tarnwick.Ui  // the module's C++ types
+
+// The full-screen panel of a break on one screen.
+Window {
+    id: panel
+    required property BreakViewModel vm
+    required property bool isMainScreen
+    property var wallpaper
+    property bool hasWallpaper: false
+    property var sunset
+    property bool composited: false
+
+    title: "Tarnwick break"
+    color: "black"
+
+    BreakScreenView {
+        anchors.fill: parent
+        vm: panel.vm
+        isMainScreen: panel.isMainScreen
+        wallpaper: panel.wallpaper
+        hasWallpaper: panel.hasWallpaper
+        sunset: panel.sunset
+    }
+}

@@ -1,0 +1,108 @@
+import QtQuick
+import QtQuick.Layouts
+import Qt5Compat.GraphicalEffects as Effects
+import Tarnwick.Ui  // the module's C++ types
+
+// The card that announces a break: a dial running down to it, what comes, and ways to start it
+// now or push it back. 392 wide, with a clear margin of 20 around it.
+Item {
+    id: headsUp
+    required property HeadsUpViewModel vm
+    property bool composited: Compositor.active
+    readonly property color tint: "#1C1A2B"
+    // The card within the item, for shaping the window where nothing can be translucent.
+    readonly property rect card: Qt.rect(background.x, background.y, background.width, background.height)
+    readonly property real cardRadius: 20
+
+    implicitWidth: 432
+    implicitHeight: background.height + 40
+    visible: vm.visible
+
+    Effects.RectangularGlow {
+        visible: headsUp.composited
+        x: background.x
+        y: background.y + 8
+        width: background.width
+        height: background.height
+        glowRadius: 20
+        spread: 0
+        cornerRadius: headsUp.cardRadius + glowRadius
+        color: Qt.rgba(0, 0, 0, 0.35)
+    }
+    RoundedShape {
+        id: background
+        x: 20
+        y: 20
+        width: 392
+        height: content.implicitHeight + 32
+        radius: headsUp.cardRadius
+        color: headsUp.composited ? Theme.materialTranslucent : Theme.materialOpaque
+    }
+    RoundedShape {
+        anchors.fill: background
+        radius: headsUp.cardRadius
+        color: Qt.rgba(headsUp.tint.r, headsUp.tint.g, headsUp.tint.b, 0.55)
+        borderColor: Theme.glassStroke
+        borderWidth: 1
+    }
+
+    ColumnLayout {
+        id: content
+        anchors.fill: background
+        anchors.margins: 16
+        spacing: 12
+
+        RowLayout {
+            spacing: 12
+            DialIcon {
+                size: 36
+                progress: headsUp.vm.progress
+            }
+            ColumnLayout {
+                spacing: 2
+                RollingText {
+                    text: headsUp.vm.bigText
+                    size: 20
+                    weight: Font.Bold
+                }
+                KitText {
+                    text: headsUp.vm.smallText
+                    size: 12.5
+                    color: Qt.rgba(1, 1, 1, 0.7)
+                }
+            }
+            Item { Layout.fillWidth: true }
+            CloseButton {
+                visible: headsUp.vm.showClose
+                label: headsUp.vm.closeLabel
+                Layout.alignment: Qt.AlignTop
+                onClicked: headsUp.vm.skip()
+            }
+        }
+
+        Row {
+            spacing: 6
+            GlassButton {
+                text: headsUp.vm.startNowText
+                prominent: true
+                composited: headsUp.composited
+                onClicked: headsUp.vm.startNow()
+            }
+            GlassButton {
+                text: headsUp.vm.snoozeLabels[0]
+                composited: headsUp.composited
+                onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[0])
+            }
+            GlassButton {
+                text: headsUp.vm.snoozeLabels[1]
+                composited: headsUp.composited
+                onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[1])
+            }
+            GlassButton {
+                text: headsUp.vm.snoozeLabels[2]
+                composited: headsUp.composited
+                onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[2])
+            }
+        }
+    }
+}
