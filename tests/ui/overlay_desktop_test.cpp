@@ -1,0 +1,232 @@
+// The overlay controller on the virtual desktop of scripts/with-desktop (Xvfb with two monitors,
+// openbox), with the views module loaded as the program loads it and an xterm as the other
+// application. The model runs on fake ports and a manual clock.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include "model_rig.hpp"
+#include "platform/imaging/blur.hpp"
+#include "platform/x11/x11_windows.hpp"
+#include "ui/overlay_controller.hpp"
+#include "ui/views_loader.hpp"
+
+namespace tarnwick {
+namespace {
+
+constexpr int waitMs = 5000;
+
+bool run(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    const bool ended = p.waitForStarted(2000) && QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, waitMs);
+    return ended && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
+
+// A stand-in desktop picture: a dusk landscape, blurred as the program blurs real ones.
+QImage testWallpaper() {
+    QImage image(640, 400, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 0, 400);
+    sky.setColorAt(0, QColor(40, 70, 140));
+    sky.setColorAt(0.6, QColor(240, 150, 110));
+    sky.setColorAt(1, QColor(30, 40, 50));
+    p.fillRect(image.rect(), sky);
+    p.setBrush(QColor(20, 60, 50));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(150, 420), 300, 120);
+    p.drawEllipse(QPointF(520, 440), 260, 130);
+    p.end();
+    return Blur::apply(image, 24, 1.15);
+}
+
+class Overlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Settings settings;
+        settings.microEveryMinutes = 1;
+        settings.headsUpSeconds = 10;
+        settings.microSeconds = 20;
+        settings.longEnabled = false;
+        settings.blinkEveryMinutes = 0;
+        settings.enforcement = BreakEnforcement::casual;
+        settings.breakBackground = BreakBackground::gradient;
+        ASSERT_TRUE(rig.writeSettings(settings));
+        rig.makeModel();
+        controller = std::make_unique<OverlayController>(*rig.model, loader, [this](const QScreen&) { return wallpaper; });
+        xterm.start(QStringLiteral("xterm"), {"-geometry", "60x10+100+100", "-e", "sleep", "600"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return xtermWindow() != 0; }, waitMs)) << "no xterm window";
+        xdotool({"windowactivate", "--sync", QString::number(xtermWindow())});
+    }
+    void TearDown() override {
+        controller.reset();
+        xterm.kill();
+        xterm.waitForFinished(2000);
+    }
+
+    std::uint32_t xtermWindow() const {
+        if (const auto s = X11Windows().snapshot())
+            for (const ClientWindow& w : s->clients)
+                if (w.pid && *w.pid == xterm.processId()) return w.id;
+        return 0;
+    }
+    void setEnforcement(BreakEnforcement enforcement) {
+        Settings s = rig.model->settings();
+        s.enforcement = enforcement;
+        rig.model->setSettings(s);
+    }
+    void startBreak() {
+        rig.model->takeBreak(BreakKind::micro);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return controller->panels().size() == QGuiApplication::screens().size(); }, waitMs));
+    }
+    std::size_t skips() const {
+        return std::count_if(rig.model->history().begin(), rig.model->history().end(),
+                             [](const BreakRecord& r) { return r.outcome == Outcome::skipped; });
+    }
+    // Presses Escape `count` times, `gapMs` apart, as the user does, into whichever window has
+    // the keyboard; xdotool keeps the gaps.
+    void escapes(int count, int gapMs = 0) {
+        QStringList arguments{"key", "--delay", QString::number(gapMs)};
+        for (int i = 0; i < count; ++i) arguments << "Escape";
+        ASSERT_TRUE(xdotool(arguments));
+        QTest::qWait(300);
+    }
+    QColor onScreen(QPoint at) const {
+        return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
+    }
+    void screenshot(const QString& name) const {
+        QTest::qWait(900);  // the entrance and fades are over
+        const QRect all = QGuiApplication::primaryScreen()->virtualGeometry();
+        QGuiApplication::primaryScreen()->grabWindow(0, all.x(), all.y(), all.width(), all.height())
+            .save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(name));
+    }
+
+    fakes::ModelRig rig;
+    ViewsLoader loader{{QStringLiteral(TARNWICK_BINARY_DIR)}};
+    QImage wallpaper;
+    std::unique_ptr<OverlayController> controller;
+    QProcess xterm;
+};
+
+TEST_F(Overlay, ABreakCoversEveryMonitorExactlyAboveOtherWindowsAndTheMainPanelTakesTheKeyboard) {
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    startBreak();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        SCOPED_TRACE(screen->name().toStdString());
+        const auto panels = controller->panels();
+        const bool covered = std::any_of(panels.begin(), panels.end(), [&](QWindow* w) {
+            return w->isVisible() && w->geometry() == screen->geometry();
+        });
+        EXPECT_TRUE(covered);
+    }
+    // The xterm's white is hidden behind the break.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen({300, 150}) != QColor(Qt::white); }, waitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != nullptr; }, waitMs));
+    EXPECT_EQ(QGuiApplication::focusWindow()->screen(), QGuiApplication::primaryScreen());
+    screenshot(QStringLiteral("break-sunset-casual.png"));
+}
+
+TEST_F(Overlay, TheHeadsUpSitsTopCentreOnThePrimaryMonitorAndThePointerPillFollowsInTheLastFiveSeconds) {
+    rig.tickUntil(fakes::t0 + 50);  // the heads-up of a break due at one minute
+    ASSERT_EQ(controller->showing(), OverlayController::Showing::headsUp);
+    ASSERT_EQ(controller->panels().size(), 1u);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(controller->panels().front()->geometry(), QRect(area.x() + area.width() / 2 - 216, area.top(), 432, 156));
+    EXPECT_EQ(controller->cursorPanel(), nullptr);
+    screenshot(QStringLiteral("heads-up.png"));
+
+    xdotool({"mousemove", "700", "400"});
+    rig.tickUntil(fakes::t0 + 55);  // exactly five seconds before
+    ASSERT_NE(controller->cursorPanel(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->cursorPanel()->position() == QPoint(708, 408); }, waitMs));
+    xdotool({"mousemove", "900", "500"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->cursorPanel()->position() == QPoint(908, 508); }, waitMs));
+    screenshot(QStringLiteral("pointer-countdown.png"));
+    rig.tickUntil(fakes::t0 + 60);
+    EXPECT_EQ(controller->cursorPanel(), nullptr);
+    EXPECT_EQ(controller->showing(), OverlayController::Showing::onBreak);
+}
+
+TEST_F(Overlay, EscapeTwiceWithinASecondSkipsWhenSkippingIsAvailable) {
+    startBreak();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != nullptr; }, waitMs));
+    escapes(2, 1200);
+    EXPECT_EQ(skips(), 0u) << "1.2 s apart is two single presses";
+    escapes(1);
+    EXPECT_EQ(skips(), 0u) << "a single press does nothing";
+    QTest::qWait(1100);
+    escapes(2, 800);
+    EXPECT_EQ(skips(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->panels().empty(); }, waitMs));
+}
+
+TEST_F(Overlay, HardcoreSwallowsEveryEscapeAndSkipsNothing) {
+    setEnforcement(BreakEnforcement::hardcore);
+    startBreak();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != nullptr; }, waitMs));
+    screenshot(QStringLiteral("break-sunset-hardcore.png"));
+    escapes(3, 200);
+    EXPECT_EQ(skips(), 0u);
+    EXPECT_EQ(controller->showing(), OverlayController::Showing::onBreak);
+}
+
+TEST_F(Overlay, FocusingAnotherApplicationDuringABreakGivesTheKeyboardBackToTheBreak) {
+    startBreak();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != nullptr; }, waitMs));
+    xdotool({"windowactivate", QString::number(xtermWindow())});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != nullptr; }, waitMs));
+    // The keyboard is ours again: Escape twice reaches the break.
+    QTest::qWait(1100);
+    escapes(2, 300);
+    EXPECT_EQ(skips(), 1u);
+}
+
+TEST_F(Overlay, BreaksShowTheWallpaperAndTheBalancedWait) {
+    wallpaper = testWallpaper();
+    Settings s = rig.model->settings();
+    s.breakBackground = BreakBackground::wallpaper;
+    s.enforcement = BreakEnforcement::balanced;
+    rig.model->setSettings(s);
+    startBreak();
+    screenshot(QStringLiteral("break-wallpaper-balanced-waiting.png"));
+}
+
+TEST_F(Overlay, ANudgeShowsWhileWorkingAndIsDroppedDuringAHeadsUpOrAnotherNudge) {
+    controller->remind(QStringLiteral("blink"));
+    ASSERT_NE(controller->reminderPanel(), nullptr);
+    QWindow* blink = controller->reminderPanel();
+    controller->remind(QStringLiteral("posture"));
+    EXPECT_EQ(controller->reminderPanel(), blink) << "a second orb waits for nothing";
+    QTest::qWait(1500);
+    screenshot(QStringLiteral("nudge-blink.png"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->reminderPanel() == nullptr; }, waitMs));
+
+    controller->remind(QStringLiteral("posture"));
+    ASSERT_NE(controller->reminderPanel(), nullptr);
+    QTest::qWait(1200);
+    screenshot(QStringLiteral("nudge-posture.png"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->reminderPanel() == nullptr; }, waitMs));
+
+    rig.tickUntil(fakes::t0 + 50);
+    ASSERT_EQ(controller->showing(), OverlayController::Showing::headsUp);
+    controller->remind(QStringLiteral("blink"));
+    EXPECT_EQ(controller->reminderPanel(), nullptr);
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
