@@ -27,7 +27,7 @@ bench: deps
 	@cmake --preset release > /dev/null
 	@cmake --build --preset release -j $(JOBS)
 	@for b in build/release/bench/*/*_bench; do echo "== $$b"; \
-		case $$b in */platform/*) scripts/with-desktop "$$b" || exit 1;; \
+		case $$b in */platform/*|*/ui/*) scripts/with-desktop "$$b" || exit 1;; \
 		*) "$$b" --benchmark_min_time=0.2 || exit 1;; esac; done
 
 asan:

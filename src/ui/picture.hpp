@@ -18,6 +18,10 @@ class Picture : public QQuickPaintedItem {
     // Cropped to fill (true) or stretched (false).
     Q_PROPERTY(bool crop READ crop WRITE setCrop NOTIFY cropChanged)
     Q_PROPERTY(bool empty READ empty NOTIFY imageChanged)
+    // Darkens the picture from black at `scrimTop` opacity at the top to `scrimBottom` at the
+    // bottom, painted once with it rather than redrawn over it on every frame.
+    Q_PROPERTY(qreal scrimTop MEMBER m_scrimTop NOTIFY scrimChanged)
+    Q_PROPERTY(qreal scrimBottom MEMBER m_scrimBottom NOTIFY scrimChanged)
 
 public:
     explicit Picture(QQuickItem* parent = nullptr);
@@ -33,10 +37,12 @@ public:
 Q_SIGNALS:
     void imageChanged();
     void cropChanged();
+    void scrimChanged();
 
 private:
     QImage m_image;
     bool m_crop = true;
+    qreal m_scrimTop = 0, m_scrimBottom = 0;
 };
 
 }  // namespace tarnwick

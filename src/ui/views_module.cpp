@@ -2,6 +2,7 @@
 // small Views interface the program loads it through.
 
 #include <QGuiApplication>
+#include <QQuickWindow>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include "ui/app_icon.hpp"
@@ -16,8 +17,13 @@ namespace {
 
 class QuickViews final : public Views {
 public:
-    // The icon is set with the first window, not at start: loading it wakes every image plugin.
-    QuickViews() { QGuiApplication::setWindowIcon(applicationIcon()); }
+    QuickViews() {
+        // The icon is set with the first window, not at start: loading it wakes every image plugin.
+        QGuiApplication::setWindowIcon(applicationIcon());
+        // Views are drawn by Qt Quick's own painter: a break redraws only the digits that change,
+        // where a graphics context would redraw whole screens, and no context has to start first.
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    }
 
     QObject* create(const QString& file, const QVariantMap& properties) override {
         return m_ui.create(file, properties);

@@ -1,6 +1,7 @@
 // Runs the Qt Quick tests of tests/ui/qml with the Tarnwick.Ui module linked in.
 
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QtQml/QQmlExtensionPlugin>
 #include <QtQuickTest>
 
@@ -9,6 +10,8 @@ Q_IMPORT_QML_PLUGIN(Tarnwick_UiPlugin)
 class Setup : public QObject {
     Q_OBJECT
 public Q_SLOTS:
+    // Drawn as the program draws them.
+    void applicationAvailable() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
     void qmlEngineAvailable(QQmlEngine* engine) {
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
     }

@@ -16,12 +16,7 @@ Item {
         anchors.fill: parent
         image: backdrop.useImage ? backdrop.image : backdrop.sunset
         crop: backdrop.useImage
-    }
-    Rectangle {
-        anchors.fill: parent
-        gradient: Gradient {
-            GradientStop { position: 0; color: Qt.rgba(0, 0, 0, 0.18) }
-            GradientStop { position: 1; color: Qt.rgba(0, 0, 0, 0.42) }
-        }
+        scrimTop: 0.18
+        scrimBottom: 0.42
     }
 }

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import Qt5Compat.GraphicalEffects as Effects
 import Tarnwick.Ui  // the module's C++ types
 
 // One screen of a break: the backdrop, the time of day, the break's title and subtitle over its
@@ -57,14 +56,15 @@ Item {
             }
             Behavior on opacity { NumberAnimation { duration: 700; easing.type: Easing.OutCubic } }
 
-            Effects.DropShadow {
-                anchors.fill: block
-                source: block
-                radius: 18
-                samples: 37
-                verticalOffset: 4
-                color: Qt.rgba(0, 0, 0, 0.25)
-                transparentBorder: true
+            // A soft darkening under the texts keeps them legible over any picture.
+            Shadow {
+                x: -blur
+                y: 4 - blur
+                width: block.width + 2 * blur
+                height: block.height + 2 * blur
+                blur: 110
+                cornerRadius: Math.min(block.width, block.height) / 2
+                color: Qt.rgba(0, 0, 0, 0.2)
             }
             Column {
                 id: block

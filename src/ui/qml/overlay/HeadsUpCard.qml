@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import Qt5Compat.GraphicalEffects as Effects
 import Tarnwick.Ui  // the module's C++ types
 
 // The card that announces a break: a dial running down to it, what comes, and ways to start it
@@ -18,15 +17,15 @@ Item {
     implicitHeight: background.height + 40
     visible: vm.visible
 
-    Effects.RectangularGlow {
+    // Only where the clear margin around the card can show it.
+    Shadow {
         visible: headsUp.composited
-        x: background.x
-        y: background.y + 8
-        width: background.width
-        height: background.height
-        glowRadius: 20
-        spread: 0
-        cornerRadius: headsUp.cardRadius + glowRadius
+        x: background.x - blur
+        y: background.y + 8 - blur
+        width: background.width + 2 * blur
+        height: background.height + 2 * blur
+        blur: 20
+        cornerRadius: headsUp.cardRadius
         color: Qt.rgba(0, 0, 0, 0.35)
     }
     RoundedShape {

@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Shapes
-import Qt5Compat.GraphicalEffects as Effects
+import Tarnwick.Ui  // the module's C++ types
 
 // The brand orb: a sunset disc with a soft highlight above left and a fine white rim, casting
 // a rose shadow. Children are drawn in its middle.
@@ -14,15 +14,13 @@ Item {
     implicitHeight: size
     Accessible.ignored: true
 
-    // Decoration: where effects cannot be drawn the orb stays whole, only unshadowed.
-    Effects.RectangularGlow {
-        x: 0
-        y: 0.06 * orb.size
-        width: orb.size
-        height: orb.size
-        glowRadius: 0.2 * orb.size
-        spread: 0
-        cornerRadius: orb.size / 2 + glowRadius
+    Shadow {
+        x: -blur
+        y: 0.06 * orb.size - blur
+        width: orb.size + 2 * blur
+        height: orb.size + 2 * blur
+        blur: 0.2 * orb.size
+        cornerRadius: orb.size / 2
         color: Qt.rgba(Theme.rose.r, Theme.rose.g, Theme.rose.b, 0.35)
     }
 

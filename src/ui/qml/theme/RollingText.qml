@@ -1,13 +1,18 @@
 import QtQuick
+import Tarnwick.Ui  // the module's C++ types
 
 // Text whose new value rolls in from above while the old one rolls out below, as a countdown
-// ticking down. `key` changes once per step; the text shown is `text`.
+// ticking down. The roll is drawn in seven steps a twenty-fifth of a second apart: smooth to the
+// eye at this size, and cheap enough to run once a second on every screen of a break.
 Item {
     id: rolling
     property string text
     property real size: 13
     property int weight: Font.Normal
     property color color: "white"
+    // How far the roll has come, from 0 (the old text in place) to 1 (the new one in place).
+    property real progress: 1
+    readonly property int steps: 7
 
     implicitWidth: current.implicitWidth
     implicitHeight: current.implicitHeight
@@ -16,9 +21,20 @@ Item {
     Accessible.name: text
 
     onTextChanged: {
-        outgoing.text = current.shown
-        current.shown = text
-        roll.restart()
+        outgoing.text = current.text
+        current.text = text
+        progress = 0
+        stepper.restart()
+    }
+
+    Timer {
+        id: stepper
+        interval: 40
+        repeat: true
+        onTriggered: {
+            rolling.progress = Math.min(1, rolling.progress + 1 / rolling.steps)
+            if (rolling.progress >= 1) stop()
+        }
     }
 
     KitText {
@@ -26,24 +42,20 @@ Item {
         size: rolling.size
         color: rolling.color
         font.weight: rolling.weight
-        opacity: 0
+        visible: rolling.progress < 1
+        // Ease out: quick at first, settling at the end.
+        y: rolling.height * 0.6 * (1 - Math.pow(1 - rolling.progress, 3))
+        opacity: 1 - rolling.progress
         Accessible.ignored: true
     }
     KitText {
         id: current
-        property string shown: rolling.text
-        text: shown
         size: rolling.size
         color: rolling.color
         font.weight: rolling.weight
+        y: -rolling.height * 0.6 * Math.pow(1 - rolling.progress, 3)
+        opacity: Math.min(1, rolling.progress * 1.5)
         Accessible.ignored: true
     }
-
-    ParallelAnimation {
-        id: roll
-        NumberAnimation { target: outgoing; property: "y"; from: 0; to: rolling.height * 0.6; duration: 450; easing.type: Easing.OutCubic }
-        NumberAnimation { target: outgoing; property: "opacity"; from: 1; to: 0; duration: 300; easing.type: Easing.OutCubic }
-        NumberAnimation { target: current; property: "y"; from: -rolling.height * 0.6; to: 0; duration: 500; easing.type: Easing.OutBack; easing.overshoot: 0.6 }
-        NumberAnimation { target: current; property: "opacity"; from: 0; to: 1; duration: 300; easing.type: Easing.OutCubic }
-    }
+    Component.onCompleted: current.text = text
 }

@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
-import Qt5Compat.GraphicalEffects as Effects
 import Tarnwick.Ui  // the module's C++ types
 
 // The call to action: white semibold text on a sunset capsule with a rose shadow.
@@ -38,14 +37,13 @@ T.Button {
     }
 
     background: Item {
-        // Decoration: where effects cannot be drawn the button stays whole, only unshadowed.
-        Effects.RectangularGlow {
-            y: 3
-            width: parent.width
-            height: parent.height
-            glowRadius: 8
-            spread: 0
-            cornerRadius: height / 2 + glowRadius
+        Shadow {
+            x: -blur
+            y: 3 - blur
+            width: parent.width + 2 * blur
+            height: parent.height + 2 * blur
+            blur: 8
+            cornerRadius: parent.height / 2
             color: Qt.rgba(Theme.rose.r, Theme.rose.g, Theme.rose.b, 0.30)
         }
         RoundedShape {
