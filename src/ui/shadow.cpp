@@ -1,12 +1,46 @@
 #include "ui/shadow.hpp"
 
 #include <QPainter>
+
+#include <map>
+#include <tuple>
 #include <QPainterPath>
 #include <QQuickWindow>
 
 #include "platform/imaging/blur.hpp"
 
 namespace tarnwick {
+
+namespace {
+
+// Panels are made anew for every break with the same shapes: their shadows are blurred once
+// per run, not once per break.
+QImage blurredShape(QSize pixels, qreal dpr, qreal blur, qreal cornerRadius, QRgb rgb) {
+    using Key = std::tuple<int, int, qreal, qreal, qreal, QRgb>;
+    static std::map<Key, QImage> cache;
+    const Key key{pixels.width(), pixels.height(), dpr, blur, cornerRadius, rgb};
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+
+    QImage shape(pixels, QImage::Format_ARGB32_Premultiplied);
+    shape.fill(Qt::transparent);
+    QPainter p(&shape);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(dpr, dpr);
+    const QSizeF size = QSizeF(pixels) / dpr;
+    const QRectF caster(blur, blur, size.width() - 2 * blur, size.height() - 2 * blur);
+    const qreal radius = std::min(cornerRadius, std::min(caster.width(), caster.height()) / 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(rgb));
+    p.drawRoundedRect(caster, radius, radius);
+    p.end();
+    // A Gaussian whose reach (three sigma) is about the blur distance.
+    QImage blurred = Blur::apply(shape, std::max(0.5, blur * dpr / 2.5), 1.0);
+    if (cache.size() > 32) cache.clear();
+    cache.emplace(key, blurred);
+    return blurred;
+}
+
+}  // namespace
 
 Shadow::Shadow(QQuickItem* parent) : QQuickPaintedItem(parent) {
     connect(this, &Shadow::shapeChanged, this, [this] {
@@ -21,21 +55,7 @@ void Shadow::paint(QPainter* painter) {
     if (width() <= 2 * m_blur || height() <= 2 * m_blur) return;
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
     const QSize pixels = (QSizeF(width(), height()) * dpr).toSize();
-    if (m_cache.size() != pixels) {
-        QImage shape(pixels, QImage::Format_ARGB32_Premultiplied);
-        shape.fill(Qt::transparent);
-        QPainter p(&shape);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(dpr, dpr);
-        const QRectF caster(m_blur, m_blur, width() - 2 * m_blur, height() - 2 * m_blur);
-        const qreal radius = std::min(m_cornerRadius, std::min(caster.width(), caster.height()) / 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(m_color.red(), m_color.green(), m_color.blue()));
-        p.drawRoundedRect(caster, radius, radius);
-        p.end();
-        // A Gaussian whose reach (three sigma) is about the blur distance.
-        m_cache = Blur::apply(shape, std::max(0.5, m_blur * dpr / 2.5), 1.0);
-    }
+    if (m_cache.size() != pixels) m_cache = blurredShape(pixels, dpr, m_blur, m_cornerRadius, m_color.rgb());
     painter->setOpacity(m_color.alphaF());
     painter->drawImage(QRectF(0, 0, width(), height()), m_cache);
 }

@@ -2,7 +2,7 @@ import QtQuick
 import Tarnwick.Ui  // the module's C++ types
 
 // Text whose new value rolls in from above while the old one rolls out below, as a countdown
-// ticking down. The roll is drawn in seven steps a twenty-fifth of a second apart: smooth to the
+// ticking down. The roll is drawn in six steps a twenty-fifth of a second apart: smooth to the
 // eye at this size, and cheap enough to run once a second on every screen of a break.
 Item {
     id: rolling
@@ -12,7 +12,7 @@ Item {
     property color color: "white"
     // How far the roll has come, from 0 (the old text in place) to 1 (the new one in place).
     property real progress: 1
-    readonly property int steps: 7
+    readonly property int steps: 6
 
     implicitWidth: current.implicitWidth
     implicitHeight: current.implicitHeight
