@@ -222,6 +222,29 @@ TEST_F(Overlay, ANudgeShowsWhileWorkingAndIsDroppedDuringAHeadsUpOrAnotherNudge)
     EXPECT_EQ(controller->reminderPanel(), nullptr);
 }
 
+TEST_F(Overlay, AMonitorAddedDuringABreakGetsItsPanelAtOnce) {
+    startBreak();
+    // The right monitor splits in two: three screens now.
+    ASSERT_TRUE(run("xrandr", {"--delmonitor", "right"}));
+    ASSERT_TRUE(run("xrandr", {"--setmonitor", "right-a", "640/169x1024/270+1280+0", "none"}));
+    ASSERT_TRUE(run("xrandr", {"--setmonitor", "right-b", "640/169x1024/270+1920+0", "none"}));
+    const bool three = QTest::qWaitFor([&] { return QGuiApplication::screens().size() == 3; }, waitMs);
+    EXPECT_TRUE(three);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->panels().size() == 3; }, waitMs));
+    for (QScreen* screen : QGuiApplication::screens()) {
+        SCOPED_TRACE(screen->name().toStdString());
+        const auto panels = controller->panels();
+        EXPECT_TRUE(std::any_of(panels.begin(), panels.end(), [&](QWindow* w) {
+            return w->isVisible() && w->geometry() == screen->geometry();
+        }));
+    }
+    EXPECT_EQ(controller->showing(), OverlayController::Showing::onBreak);
+    run("xrandr", {"--delmonitor", "right-a"});
+    run("xrandr", {"--delmonitor", "right-b"});
+    run("xrandr", {"--setmonitor", "right", "1280/338x1024/270+1280+0", "none"});
+    QTest::qWaitFor([&] { return QGuiApplication::screens().size() == 2; }, waitMs);
+}
+
 }  // namespace
 }  // namespace tarnwick
 

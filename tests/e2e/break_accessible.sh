@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Every text and control of the heads-up card and the break screen is readable through the
+# accessibility bus, under the words it shows, with the role it has.
+source "$(dirname "$0")/lib.sh"
+tree="$(dirname "$0")/accessible_tree.py"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
+bus=$!
+trap 'kill $bus 2>/dev/null || true' EXIT
+sleep 1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+mkdir -p "$data"
+cat > "$data/settings.json" <<'JSON'
+{"microEveryMinutes": 1, "headsUpSeconds": 30, "microSeconds": 20, "longEnabled": false,
+ "blinkEveryMinutes": 0, "onboarded": true, "enforcement": "casual"}
+JSON
+start_tarnwick
+trap 'kill $pid 2>/dev/null || true; kill $bus 2>/dev/null || true; rm -f "$log" "$log.tree"' EXIT
+
+# Reads the tree until a line (role, a tab, name) matches: exactly with -F, as an extended regular
+# expression with -E. Gives up after 10 s.
+expect() {
+    local how=$1 line=$2
+    for _ in $(seq 20); do
+        /usr/bin/python3 "$tree" tarnwick > "$log.tree" 2>/dev/null || true
+        grep -qx "$how" -- "$line" "$log.tree" && return 0
+        sleep 0.5
+    done
+    echo "--- the accessibility tree holds:" >&2
+    cat "$log.tree" >&2
+    fail "nothing reads as '$line'"
+}
+
+# The heads-up comes 30 s before the break, at 30 s.
+for _ in $(seq 400); do grep -q "phase headsUp" "$log" && break; sleep 0.1; done
+expect -F $'push button\tStart this break now'
+for label in '+1m' '+5m' '+15m' 'Skip this break'; do expect -F $'push button\t'"$label"; done
+expect -F $'label\tAlmost time. Wrap up what you\'re doing.'
+expect -E $'label\t00:[0-9]{2}'
+
+xdotool key ctrl+alt+b
+for _ in $(seq 30); do grep -q "phase onBreak" "$log" && break; sleep 0.1; done
+expect -F $'push button\tSkip Break'
+expect -F $'push button\tLock Screen'
+expect -F $'label\t5 skips left this week'
+expect -F $'label\tPress'
+expect -F $'label\tesc'
+expect -F $'label\ttwice to skip the break'
+expect -E $'label\t00:[0-9]{2}'
+grep -P '^label\t[A-Z][a-z]+( [a-z]+)+' "$log.tree" > /dev/null || fail "the break's title is not readable"
+echo "break accessible: ok"
