@@ -140,7 +140,12 @@ TEST_F(Overlay, TheHeadsUpSitsTopCentreOnThePrimaryMonitorAndThePointerPillFollo
     ASSERT_EQ(controller->showing(), OverlayController::Showing::headsUp);
     ASSERT_EQ(controller->panels().size(), 1u);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(controller->panels().front()->geometry(), QRect(area.x() + area.width() / 2 - 216, area.top(), 432, 156));
+    QWindow* card = controller->panels().front();
+    EXPECT_EQ(card->geometry(), QRect(area.x() + area.width() / 2 - 216, area.top(), 432, 156));
+    // No compositing manager runs here: the panel keeps only its card, with a clear margin of 20.
+    EXPECT_EQ(card->opacity(), 1.0);
+    EXPECT_EQ(card->mask().boundingRect().topLeft(), QPoint(20, 20));
+    EXPECT_EQ(card->mask().boundingRect().width(), 392);
     EXPECT_EQ(controller->cursorPanel(), nullptr);
     screenshot(QStringLiteral("heads-up.png"));
 
