@@ -74,5 +74,7 @@ int main(int argc, char** argv) {
 
     AppDelegate delegate(model, Wallpaper::shared());
     delegate.launch();
+    // Starting Tarnwick again opens the running one's panel.
+    QObject::connect(&instance, &SingleInstance::activationRequested, [&delegate] { delegate.showPanel(); });
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "platform/imaging/wallpaper.hpp"
 #include "platform/x11/hot_key.hpp"
 #include "ui/overlay_controller.hpp"
+#include "ui/status_controller.hpp"
 
 namespace tarnwick {
 
@@ -26,12 +27,18 @@ void AppDelegate::launch() {
         if (overlays) overlays->remind(QStringLiteral("posture"));
     };
 
+    m_status = std::make_unique<StatusController>(m_model, m_views);
+
     // Ctrl+Alt+B: an eye break now.
     m_hotKey = std::make_unique<HotKey>(HotKey::defaultKeysym, HotKey::defaultModifiers,
                                         [this] { m_model.takeBreak(BreakKind::micro); });
 
     m_model.start();
     m_model.syncLaunchAtLogin();
+}
+
+void AppDelegate::showPanel() {
+    if (m_status) m_status->openPanel();
 }
 
 }  // namespace tarnwick

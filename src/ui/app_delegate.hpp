@@ -11,6 +11,7 @@ namespace tarnwick {
 
 class HotKey;
 class OverlayController;
+class StatusController;
 class Wallpaper;
 
 class AppDelegate {
@@ -18,17 +19,21 @@ public:
     AppDelegate(AppModel& model, Wallpaper& wallpaper);
     ~AppDelegate();
 
-    // The launch sequence: the overlays, the nudges routed to them, the hot key, the model's
-    // tick, launch at login brought into line.
+    // The launch sequence: the overlays, the nudges routed to them, the tray, the hot key, the
+    // model's tick, launch at login brought into line.
     void launch();
+    // Opens the tray panel, as a second start of the program asks.
+    void showPanel();
 
     OverlayController* overlays() const { return m_overlays.get(); }
+    StatusController* status() const { return m_status.get(); }
 
 private:
     AppModel& m_model;
     Wallpaper& m_wallpaper;
     ViewsLoader m_views;
     std::unique_ptr<OverlayController> m_overlays;
+    std::unique_ptr<StatusController> m_status;
     std::unique_ptr<HotKey> m_hotKey;
 };
 

@@ -8,6 +8,7 @@
 #include "app/app_model.hpp"
 #include "app/settings_model.hpp"
 #include "ui/break_view_models.hpp"
+#include "ui/menu_bar_view_model.hpp"
 
 namespace tarnwick {
 
@@ -37,6 +38,13 @@ struct HeadsUpViewModelForeign {
     QML_FOREIGN(tarnwick::HeadsUpViewModel)
     QML_NAMED_ELEMENT(HeadsUpViewModel)
     QML_UNCREATABLE("Made by the overlay controller.")
+};
+
+struct MenuBarViewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::MenuBarViewModel)
+    QML_NAMED_ELEMENT(MenuBarViewModel)
+    QML_UNCREATABLE("Made by the status controller.")
 };
 
 }  // namespace tarnwick

@@ -1,0 +1,163 @@
+#include "ui/menu_bar_view_model.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QDateTime>
+#include <QLocale>
+
+#include "core/format.hpp"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr double halfHourSeconds = 1800, hourSeconds = 3600;
+
+QString text(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
+
+// Whole numbers a view can show; the clamp keeps the conversion defined.
+qint64 whole(double value) { return qint64(std::clamp(value, -9.2e18, 9.2e18)); }
+
+// The local time of day in the user's short form, e.g. "15:45" or "3:45 PM".
+QString localTime(Instant instant) {
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(whole(std::floor(epochSeconds(instant))));
+    return QLocale::system().toString(local.time(), QLocale::ShortFormat);
+}
+
+QString clockUntil(Instant at, Instant now) { return text(format::clock((at - now).count())); }
+
+struct Status {
+    QString label, value, detail;
+};
+
+Status workingStatus(const AppModel& model) {
+    const auto next = model.scheduler().nextBreak();
+    if (!next) {
+        return {QStringLiteral("Breaks are off"), QStringLiteral("\u2014"),
+                QStringLiteral("Turn them on in Settings.")};
+    }
+    const QString value = clockUntil(next->at, model.now());
+    if (next->kind == BreakKind::long_) return {QStringLiteral("Long break in"), value, {}};
+    QString detail;
+    if (model.settings().longEnabled) {
+        detail = QStringLiteral("Long break at ") + localTime(model.scheduler().nextLong());
+    }
+    return {QStringLiteral("Next eye break in"), value, detail};
+}
+
+Status status(const AppModel& model) {
+    const Instant now = model.now();
+    const Phase& phase = model.phase();
+    if (auto* p = std::get_if<phase::HeadsUp>(&phase)) {
+        return {p->kind == BreakKind::long_ ? QStringLiteral("Long break starting")
+                                            : QStringLiteral("Eye break starting"),
+                clockUntil(p->breakAt, now), {}};
+    }
+    if (auto* p = std::get_if<phase::Held>(&phase)) {
+        const qint64 minutes = whole(std::trunc((now - p->since).count() / 60.0));
+        return {QStringLiteral("Break held"), text(label(p->reason)),
+                QStringLiteral("You'll get a heads-up when you're free. Held for %1 min.").arg(minutes)};
+    }
+    if (auto* p = std::get_if<phase::OnBreak>(&phase)) {
+        return {p->kind == BreakKind::long_ ? QStringLiteral("Long break") : QStringLiteral("Eye break"),
+                clockUntil(p->endsAt, now), {}};
+    }
+    if (auto* p = std::get_if<phase::Paused>(&phase)) {
+        return {QStringLiteral("Paused until"), localTime(p->until), {}};
+    }
+    return workingStatus(model);
+}
+
+bool breakPending(const Phase& phase) {
+    return std::holds_alternative<phase::HeadsUp>(phase) || std::holds_alternative<phase::Held>(phase);
+}
+
+}  // namespace
+
+QString phaseText(const AppModel& model) {
+    const Phase& phase = model.phase();
+    if (std::holds_alternative<phase::Working>(phase)) {
+        const auto next = model.scheduler().nextBreak();
+        return next ? text(format::shortDuration((next->at - model.now()).count())) : QString();
+    }
+    if (auto* p = std::get_if<phase::HeadsUp>(&phase)) {
+        return text(format::shortDuration((p->breakAt - model.now()).count()));
+    }
+    if (std::holds_alternative<phase::Held>(phase)) return QStringLiteral("Held");
+    if (std::holds_alternative<phase::OnBreak>(phase)) return QStringLiteral("Break");
+    return QStringLiteral("Paused");
+}
+
+QString trayTitle(const AppModel& model) {
+    return model.settings().menuBarCountdown ? phaseText(model) : QString();
+}
+
+QString trayAccessibleLabel(const AppModel& model) { return QStringLiteral("Tarnwick: ") + phaseText(model); }
+
+MenuBarViewModel::MenuBarViewModel(AppModel& model, QObject* parent) : QObject(parent), m_model(model) {
+    m_values = compute();
+    for (auto signal : {&AppModel::nowChanged, &AppModel::phaseChanged, &AppModel::settingsChanged,
+                        &AppModel::nextBreakProgressChanged, &AppModel::todayChanged, &AppModel::weekChanged,
+                        &AppModel::nextBreakChanged}) {
+        connect(&m_model, signal, this, &MenuBarViewModel::refresh);
+    }
+}
+
+MenuBarViewModel::Values MenuBarViewModel::compute() const {
+    const Phase& phase = m_model.phase();
+    Status s = status(m_model);
+    Values v;
+    v.label = std::move(s.label);
+    v.value = std::move(s.value);
+    v.detail = std::move(s.detail);
+    v.showProgress = std::holds_alternative<phase::Working>(phase) && m_model.scheduler().nextBreak();
+    // A hidden bar's fill would otherwise move every tick while paused or on a break.
+    v.progress = v.showProgress ? m_model.nextBreakProgress() : 0.0;
+    const bool pending = breakPending(phase);
+    v.firstTileTitle = pending ? QStringLiteral("Start break now") : QStringLiteral("Eye break now");
+    v.firstTileSymbol = pending ? QStringLiteral("play.fill") : QStringLiteral("eye.fill");
+    v.paused = std::holds_alternative<phase::Paused>(phase);
+    v.todayTaken = m_model.today().taken;
+    v.todaySkipped = m_model.today().skipped;
+    v.streak = m_model.week().streak;
+    return v;
+}
+
+void MenuBarViewModel::refresh() {
+    Values next = compute();
+    if (next == m_values) return;
+    m_values = std::move(next);
+    Q_EMIT changed();
+}
+
+QStringList MenuBarViewModel::pauseChips() const {
+    return {QStringLiteral("30 min"), QStringLiteral("1 hour"), QStringLiteral("Until tomorrow")};
+}
+
+void MenuBarViewModel::firstTile() {
+    if (breakPending(m_model.phase())) {
+        m_model.startNow();
+    } else {
+        m_model.takeBreak(BreakKind::micro);
+    }
+    Q_EMIT closeRequested();
+}
+
+void MenuBarViewModel::longBreak() {
+    m_model.takeBreak(BreakKind::long_);
+    Q_EMIT closeRequested();
+}
+
+void MenuBarViewModel::resume() { m_model.resume(); }
+
+void MenuBarViewModel::pauseChip(int index) {
+    switch (index) {
+    case 0: m_model.pauseFor(halfHourSeconds); break;
+    case 1: m_model.pauseFor(hourSeconds); break;
+    case 2: m_model.pauseUntilTomorrow(); break;
+    default: break;
+    }
+}
+
+}  // namespace tarnwick

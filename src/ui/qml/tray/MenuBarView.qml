@@ -1,0 +1,141 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarnwick.Ui  // the module's C++ types
+
+// The tray panel: where the schedule stands, the immediate commands, today's tally, and the way
+// to the stats, the settings and quitting. 304 wide.
+Item {
+    id: view
+    required property MenuBarViewModel vm
+    property color primary: palette.windowText
+    signal settingsRequested()
+    signal statsRequested()
+
+    implicitWidth: 304
+    implicitHeight: column.implicitHeight + 32
+
+    ColumnLayout {
+        id: column
+        x: 16
+        y: 16
+        width: 272
+        spacing: 14
+
+        // Header: the emblem, where things stand, and how far to the next break.
+        ColumnLayout {
+            spacing: 10
+            RowLayout {
+                spacing: 12
+                MarkOrb { size: 40 }
+                ColumnLayout {
+                    spacing: 1
+                    KitText { text: view.vm.label; size: 12; color: view.primary; opacity: 0.6 }
+                    RollingText { text: view.vm.value; size: 25; weight: Font.Bold; color: view.primary }
+                }
+                Item { Layout.fillWidth: true }
+            }
+            Rectangle {
+                visible: view.vm.showProgress
+                Layout.fillWidth: true
+                implicitHeight: 6
+                radius: 3
+                color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.08)
+                Accessible.role: Accessible.ProgressBar
+                Accessible.name: view.vm.label
+                RoundedShape {
+                    height: parent.height
+                    width: Math.max(6, parent.width * view.vm.progress)
+                    continuous: false
+                    radius: 3
+                    gradient: SunsetGradient { x2: 272; y2: 6 }
+                    Behavior on width { NumberAnimation { duration: 1000; easing.type: Easing.Linear } }
+                }
+            }
+            KitText {
+                visible: view.vm.detail !== ""
+                Layout.fillWidth: true
+                text: view.vm.detail
+                size: 12
+                color: view.primary
+                opacity: 0.6
+                wrapMode: Text.WordWrap
+            }
+        }
+
+        // The immediate commands.
+        ColumnLayout {
+            spacing: 8
+            RowLayout {
+                spacing: 8
+                ActionTile {
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    text: view.vm.firstTileTitle
+                    symbol: view.vm.firstTileSymbol
+                    colors: Tiles.pink
+                    primary: view.primary
+                    onClicked: view.vm.firstTile()
+                }
+                ActionTile {
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    text: view.vm.longTileTitle
+                    symbol: view.vm.longTileSymbol
+                    colors: Tiles.orange
+                    primary: view.primary
+                    onClicked: view.vm.longBreak()
+                }
+            }
+            SunsetButton {
+                visible: view.vm.paused
+                Layout.fillWidth: true
+                text: view.vm.resumeText
+                symbol: "play.fill"
+                onClicked: view.vm.resume()
+            }
+            RowLayout {
+                visible: !view.vm.paused
+                spacing: 6
+                KitText { text: view.vm.pauseText; size: 12; color: view.primary; opacity: 0.6 }
+                Item { Layout.fillWidth: true }
+                PauseChip { text: view.vm.pauseChips[0]; primary: view.primary; onClicked: view.vm.pauseChip(0) }
+                PauseChip { text: view.vm.pauseChips[1]; primary: view.primary; onClicked: view.vm.pauseChip(1) }
+                PauseChip { text: view.vm.pauseChips[2]; primary: view.primary; onClicked: view.vm.pauseChip(2) }
+            }
+        }
+
+        // Today's tally.
+        RoundedShape {
+            Layout.fillWidth: true
+            implicitHeight: tally.implicitHeight + 16
+            radius: 10
+            color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.05)
+            RowLayout {
+                id: tally
+                anchors.fill: parent
+                anchors.topMargin: 8
+                anchors.bottomMargin: 8
+                spacing: 0
+                TallyCell { number: view.vm.todayTaken; caption: view.vm.takenCaption; primary: view.primary }
+                Rectangle { implicitWidth: 1; implicitHeight: 26; color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.15) }
+                TallyCell { number: view.vm.todaySkipped; caption: view.vm.skippedCaption; primary: view.primary }
+                Rectangle { implicitWidth: 1; implicitHeight: 26; color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.15) }
+                TallyCell { number: view.vm.streak; caption: view.vm.streakCaption; primary: view.primary }
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 1
+            color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.12)
+        }
+
+        RowLayout {
+            spacing: 4
+            FooterButton { text: view.vm.statsTitle; symbol: "chart.bar.fill"; primary: view.primary; onClicked: view.statsRequested() }
+            FooterButton { text: view.vm.settingsTitle; symbol: "gearshape.fill"; primary: view.primary; onClicked: view.settingsRequested() }
+            Item { Layout.fillWidth: true }
+            FooterButton { text: view.vm.quitTitle; symbol: "power"; primary: view.primary; onClicked: Qt.quit() }
+        }
+    }
+}

@@ -1,0 +1,205 @@
+#include "ui/status_controller.hpp"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+#include "ui/menu_bar_view_model.hpp"
+#include "ui/views_loader.hpp"
+
+namespace tarnwick {
+
+namespace {
+
+// The arch and the line beneath it, in a box of side `side` at `origin`.
+QPainterPath glyph(QPointF origin, qreal width, qreal height) {
+    QPainterPath path;
+    path.moveTo(origin + QPointF(0.1 * width, 0.6 * height));
+    path.cubicTo(origin + QPointF(0.33 * width, 0.12 * height), origin + QPointF(0.67 * width, 0.12 * height),
+                 origin + QPointF(0.9 * width, 0.6 * height));
+    path.moveTo(origin + QPointF(0.3 * width, 0.77 * height));
+    path.lineTo(origin + QPointF(0.7 * width, 0.77 * height));
+    return path;
+}
+
+// Strokes a path white over a slightly wider dark edge.
+void strokeLegibly(QPainter& p, const QPainterPath& path, qreal width) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0, 110), width + 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+}
+
+constexpr qint64 reopenGuardMs = 400;  // a click on the icon that closed the panel does not reopen it
+
+}  // namespace
+
+QImage trayImage(const QString& text, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const qreal unit = size / 22.0;  // the drawing is made for 22 pixels
+    if (text.isEmpty()) {
+        strokeLegibly(p, glyph(QPointF(2 * unit, 2 * unit), 18 * unit, 18 * unit), 1.9 * unit);
+        return image;
+    }
+    // The glyph, small, above the text, which takes the largest bold size that fits the width.
+    strokeLegibly(p, glyph(QPointF(5 * unit, -0.5 * unit), 12 * unit, 10 * unit), 1.5 * unit);
+    QFont font = QGuiApplication::font();
+    font.setBold(true);
+    int pixels = int(12 * unit);
+    for (; pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= size - 1) break;
+    }
+    font.setPixelSize(pixels);
+    QPainterPath letters;
+    const QFontMetricsF metrics(font);
+    const qreal x = (size - metrics.horizontalAdvance(text)) / 2;
+    letters.addText(QPointF(x, size - metrics.descent() - 0.5 * unit), font, text);
+    p.setPen(QPen(QColor(0, 0, 0, 120), 1.8 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(letters);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(letters);
+    return image;
+}
+
+StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject* parent)
+    : QObject(parent), m_model(model), m_views(views) {
+    buildMenu();
+    m_tray.setContextMenu(&m_menu);
+    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger) toggle();
+    });
+    connect(&m_model, &AppModel::nowChanged, this, &StatusController::updateTitle);
+    connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateTitle);
+    connect(&m_model, &AppModel::settingsChanged, this, &StatusController::updateTitle);
+    connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateMenu);
+    updateTitle();
+    updateMenu();
+    m_tray.show();
+}
+
+StatusController::~StatusController() { delete m_panel.data(); }
+
+void StatusController::buildMenu() {
+    m_firstAction = m_menu.addAction(QString(), this, [this] { m_model.takeBreak(BreakKind::micro); });
+    m_longAction = m_menu.addAction(QStringLiteral("Long break now"), this, [this] { m_model.takeBreak(BreakKind::long_); });
+    m_menu.addSeparator();
+    m_pauseActions << m_menu.addAction(QStringLiteral("Pause 30 min"), this, [this] { m_model.pauseFor(1800); });
+    m_pauseActions << m_menu.addAction(QStringLiteral("Pause 1 hour"), this, [this] { m_model.pauseFor(3600); });
+    m_pauseActions << m_menu.addAction(QStringLiteral("Pause until tomorrow"), this, [this] { m_model.pauseUntilTomorrow(); });
+    m_resumeAction = m_menu.addAction(QStringLiteral("Resume breaks"), this, [this] { m_model.resume(); });
+    m_menu.addSeparator();
+    m_menu.addAction(QStringLiteral("Stats"), this, [this] { openStats(); });
+    m_menu.addAction(QStringLiteral("Settings"), this, [this] { openSettings(); });
+    m_menu.addSeparator();
+    m_menu.addAction(QStringLiteral("Quit"), this, [] { QCoreApplication::exit(0); });
+}
+
+void StatusController::updateMenu() {
+    const Phase& phase = m_model.phase();
+    const bool announced = std::holds_alternative<phase::HeadsUp>(phase) || std::holds_alternative<phase::Held>(phase);
+    const bool paused = std::holds_alternative<phase::Paused>(phase);
+    m_firstAction->setText(announced ? QStringLiteral("Start break now") : QStringLiteral("Eye break now"));
+    disconnect(m_firstAction, &QAction::triggered, nullptr, nullptr);
+    if (announced) {
+        connect(m_firstAction, &QAction::triggered, this, [this] { m_model.startNow(); });
+    } else {
+        connect(m_firstAction, &QAction::triggered, this, [this] { m_model.takeBreak(BreakKind::micro); });
+    }
+    for (QAction* action : m_pauseActions) action->setVisible(!paused);
+    m_resumeAction->setVisible(paused);
+}
+
+void StatusController::updateTitle() {
+    const QString text = trayTitle(m_model);
+    if (!m_imageDrawn || text != m_shownText) {
+        m_shownText = text;
+        m_imageDrawn = true;
+        QIcon icon;
+        for (int size : {22, 44}) icon.addPixmap(QPixmap::fromImage(trayImage(text, size)));
+        m_tray.setIcon(icon);
+    }
+    const QString label = trayAccessibleLabel(m_model);
+    if (m_tray.toolTip() != label) m_tray.setToolTip(label);
+}
+
+void StatusController::toggle() {
+    if (m_panel && m_panel->isVisible()) {
+        closePanel();
+        return;
+    }
+    // The click that took the focus from an open panel already closed it.
+    if (m_closedAtMs >= 0 && QDateTime::currentMSecsSinceEpoch() - m_closedAtMs < reopenGuardMs) return;
+    openPanel();
+}
+
+void StatusController::openPanel() {
+    if (!m_panel) {
+        Views* views = m_views.views();
+        if (!views) return;
+        m_vm = new MenuBarViewModel(m_model, this);
+        connect(m_vm, &MenuBarViewModel::closeRequested, this, &StatusController::closePanel);
+        QObject* object = views->create(QStringLiteral("MenuBarPanel.qml"), {{QStringLiteral("vm"), QVariant::fromValue(m_vm)}});
+        m_panel = qobject_cast<QWindow*>(object);
+        if (!m_panel) {
+            delete object;
+            return;
+        }
+        m_panel->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        connect(m_panel, SIGNAL(closeRequested()), this, SLOT(closePanel()));
+        connect(m_panel, SIGNAL(settingsRequested()), this, SLOT(onSettings()));
+        connect(m_panel, SIGNAL(statsRequested()), this, SLOT(onStats()));
+        connect(m_panel, &QWindow::activeChanged, this, [this] {
+            if (m_panel && m_panel->isVisible() && !m_panel->isActive()) closePanel();
+        });
+    }
+    m_panel->setPosition(panelPosition(m_panel->size()));
+    m_panel->show();
+    m_panel->raise();
+    m_panel->requestActivate();
+}
+
+void StatusController::closePanel() {
+    if (!m_panel || !m_panel->isVisible()) return;
+    m_panel->hide();
+    m_closedAtMs = QDateTime::currentMSecsSinceEpoch();
+}
+
+void StatusController::onSettings() {
+    closePanel();
+    openSettings();
+}
+
+void StatusController::onStats() {
+    closePanel();
+    openStats();
+}
+
+QPoint StatusController::panelPosition(QSize size) const {
+    const QRect icon = m_tray.geometry();
+    const QPoint anchor = icon.isValid() ? icon.center() : QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(anchor);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(anchor, size);
+    int x = anchor.x() - size.width() / 2;
+    // Below an icon in the top half of the screen, above one in the bottom half.
+    int y = !icon.isValid() ? anchor.y()
+            : icon.center().y() < area.center().y() ? icon.bottom() + 4
+                                                    : icon.top() - size.height() - 4;
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width() + 1));
+    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height() + 1));
+    return {x, y};
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,74 @@
+#pragma once
+
+// The program's item in the system tray: the arch-and-line glyph, with the time to the next break
+// (or the phase) drawn into it when the countdown is on, a panel that opens on a click, and a
+// menu with the same commands for trays that only ever show a menu.
+
+#include <QImage>
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+#include <functional>
+
+#include "app/app_model.hpp"
+
+namespace tarnwick {
+
+class MenuBarViewModel;
+class ViewsLoader;
+
+// The tray image at `size` pixels: the glyph alone, or the glyph over `text`. White strokes with
+// a dark edge, so it reads on dark and light trays alike.
+QImage trayImage(const QString& text, int size);
+
+class StatusController : public QObject {
+    Q_OBJECT
+public:
+    StatusController(AppModel& model, ViewsLoader& views, QObject* parent = nullptr);
+    ~StatusController() override;
+
+    std::function<void()> openSettings = [] {};
+    std::function<void()> openStats = [] {};
+
+    // Recomputes the image (only when its text changed) and the tooltip.
+    void updateTitle();
+    QSystemTrayIcon& tray() { return m_tray; }
+    QMenu& menu() { return m_menu; }
+    QWindow* panel() const { return m_panel; }
+    QString shownText() const { return m_shownText; }
+
+public Q_SLOTS:
+    // Opens the panel against the icon, or closes it when it is open.
+    void toggle();
+    void openPanel();
+    void closePanel();
+
+private Q_SLOTS:
+    // The panel closes before the window opens.
+    void onSettings();
+    void onStats();
+
+private:
+    void buildMenu();
+    void updateMenu();
+    QPoint panelPosition(QSize size) const;
+
+    AppModel& m_model;
+    ViewsLoader& m_views;
+    QSystemTrayIcon m_tray;
+    QMenu m_menu;
+    QAction* m_firstAction = nullptr;
+    QAction* m_longAction = nullptr;
+    QList<QAction*> m_pauseActions;
+    QAction* m_resumeAction = nullptr;
+    MenuBarViewModel* m_vm = nullptr;
+    QPointer<QWindow> m_panel;
+    QString m_shownText;
+    bool m_imageDrawn = false;
+    qint64 m_closedAtMs = -1;
+};
+
+}  // namespace tarnwick

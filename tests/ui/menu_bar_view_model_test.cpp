@@ -1,0 +1,187 @@
+// The tray's text and its panel as their views read them: the model on fake ports and a manual
+// clock, no QML.
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QLocale>
+
+#include "model_rig.hpp"
+#include "ui/menu_bar_view_model.hpp"
+
+namespace tarnwick {
+namespace {
+
+using fakes::t0;
+
+// The local short time of a UTC wall-clock time in the rig's first days.
+QString shortTime(int day, int hour, int minute = 0) {
+    const QDateTime utc(QDate(2026, 3, day), QTime(hour, minute), Qt::UTC);
+    return QLocale::system().toString(utc.toLocalTime().time(), QLocale::ShortFormat);
+}
+
+struct Panel : fakes::ModelRig {
+    Panel() {
+        edit([](Settings& s) { s.blinkEveryMinutes = 0; });  // nudges play no part here
+        QObject::connect(&panel, &MenuBarViewModel::closeRequested, [this] { ++closes; });
+    }
+    void edit(const std::function<void(Settings&)>& change) {
+        Settings settings = model->settings();
+        change(settings);
+        model->setSettings(settings);
+    }
+    void tickAt(double epoch) {
+        clock.set(epoch);
+        model->tick();
+    }
+    // Only `kind` is on, due every two minutes: its 30 s heads-up begins.
+    void soon(BreakKind kind) {
+        edit([kind](Settings& s) {
+            s.microEnabled = kind == BreakKind::micro;
+            s.longEnabled = kind == BreakKind::long_;
+            s.microEveryMinutes = s.longEveryMinutes = 2;
+        });
+        tickAt(t0 + 120);
+        ASSERT_TRUE(std::holds_alternative<phase::HeadsUp>(model->phase()));
+    }
+    void heldFor(double seconds) {
+        soon(BreakKind::micro);
+        probes.camera = true;
+        tickAt(t0 + 121);
+        tickAt(t0 + 121 + seconds);
+        ASSERT_TRUE(std::holds_alternative<phase::Held>(model->phase()));
+    }
+
+    MenuBarViewModel panel{*model};
+    int closes = 0;
+};
+
+using Act = std::function<void(Panel&)>;
+void bothOff(Panel& p) { p.edit([](Settings& s) { s.microEnabled = s.longEnabled = false; }); }
+
+TEST(MenuBarViewModel, StatusTilesAndPauseRowFollowThePhase) {
+    const QString held = "You'll get a heads-up when you're free. Held for %1 min.", eye = "Eye break now";
+    struct Case {
+        const char* name;
+        Act act;
+        QString label, value, detail;
+        bool progress;
+        QString firstTile = "Start break now";
+    } cases[] = {
+        {"micro next, long on", {}, "Next eye break in", "20:00", "Long break at " + shortTime(2, 9), true, eye},
+        {"micro next, long off", [](Panel& p) { p.edit([](Settings& s) { s.longEnabled = false; }); },
+         "Next eye break in", "20:00", "", true, eye},
+        {"long next", [](Panel& p) { p.edit([](Settings& s) { s.microEnabled = false; }); }, "Long break in",
+         "60:00", "", true, eye},
+        {"both off", bothOff, "Breaks are off", "\u2014", "Turn them on in Settings.", false, eye},
+        {"micro heads-up", [](Panel& p) { p.soon(BreakKind::micro); }, "Eye break starting", "0:30", "", false},
+        {"long heads-up", [](Panel& p) { p.soon(BreakKind::long_); }, "Long break starting", "0:30", "", false},
+        {"held 59 s", [](Panel& p) { p.heldFor(59); }, "Break held", "You're on a call", held.arg(0), false},
+        {"held 61 s", [](Panel& p) { p.heldFor(61); }, "Break held", "You're on a call", held.arg(1), false},
+        {"eye break", [](Panel& p) { p.model->takeBreak(BreakKind::micro); }, "Eye break", "0:20", "", false, eye},
+        {"long break", [](Panel& p) { p.model->takeBreak(BreakKind::long_); }, "Long break", "5:00", "", false, eye},
+        {"paused", [](Panel& p) { p.model->pauseFor(3600); }, "Paused until", shortTime(2, 9), "", false, eye},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Panel p;
+        if (c.act) c.act(p);
+        EXPECT_EQ(p.panel.label(), c.label);
+        EXPECT_EQ(p.panel.value(), c.value);
+        EXPECT_EQ(p.panel.detail(), c.detail);
+        EXPECT_EQ(p.panel.showProgress(), c.progress);
+        EXPECT_EQ(p.panel.firstTileTitle(), c.firstTile);
+        EXPECT_EQ(p.panel.firstTileSymbol(), c.firstTile == eye ? "eye.fill" : "play.fill");
+        EXPECT_EQ(p.panel.paused(), c.label == "Paused until");
+    }
+}
+
+TEST(MenuBarViewModel, PauseChipsKeepThePanelOpenAndShowTheEnd) {
+    // 08:00 UTC is 09:00 in Berlin; "tomorrow" is 06:00 there the next day.
+    const QString ends[] = {shortTime(2, 8, 30), shortTime(2, 9), shortTime(3, 5)};
+    for (int i = 0; i < 3; ++i) {
+        Panel p;
+        SCOPED_TRACE(p.panel.pauseChips().value(i).toStdString());
+        p.panel.pauseChip(i);
+        EXPECT_TRUE(p.panel.paused());
+        EXPECT_EQ(p.panel.label(), "Paused until");
+        EXPECT_EQ(p.panel.value(), ends[i]);
+        p.panel.resume();
+        EXPECT_EQ(p.panel.label(), "Next eye break in");
+        EXPECT_EQ(p.closes, 0);
+    }
+}
+
+TEST(MenuBarViewModel, TilesStartTheRightBreakAndClose) {
+    struct Case {
+        const char* name;
+        Act act;
+        bool firstTile;
+        BreakKind started;
+    } cases[] = {
+        {"first tile in a long heads-up", [](Panel& p) { p.soon(BreakKind::long_); }, true, BreakKind::long_},
+        {"first tile while held", [](Panel& p) { p.heldFor(10); }, true, BreakKind::micro},
+        {"first tile while working", {}, true, BreakKind::micro},
+        {"first tile while paused", [](Panel& p) { p.model->pauseFor(1800); }, true, BreakKind::micro},
+        {"long tile while working", {}, false, BreakKind::long_},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Panel p;
+        if (c.act) c.act(p);
+        c.firstTile ? p.panel.firstTile() : p.panel.longBreak();
+        auto* onBreak = std::get_if<phase::OnBreak>(&p.model->phase());
+        ASSERT_TRUE(onBreak);
+        EXPECT_EQ(onBreak->kind, c.started);
+        EXPECT_EQ(onBreak->startedAt, p.model->now());
+        EXPECT_EQ(p.closes, 1);
+    }
+}
+
+TEST(MenuBarViewModel, TallyCountsTodayAndChangedFiresOnlyWhenAValueMoves) {
+    Panel p;
+    int changes = 0;
+    QObject::connect(&p.panel, &MenuBarViewModel::changed, [&] { ++changes; });
+    p.tickAt(t0 + 600);  // halfway to the first eye break
+    EXPECT_EQ(changes, 1);
+    EXPECT_NEAR(p.panel.progress(), 0.5, 1e-6);
+    p.panel.pauseChip(0);
+    EXPECT_EQ(p.panel.progress(), 0.0);
+    for (int s = 601; s <= 605; ++s) p.tickAt(t0 + s);  // nothing shown moves while paused
+    EXPECT_EQ(changes, 2);
+
+    p.panel.firstTile();
+    p.tickAt(t0 + 626);
+    EXPECT_EQ(p.panel.todayTaken(), 1);
+    EXPECT_EQ(p.panel.todaySkipped(), 0);
+    EXPECT_EQ(p.panel.streak(), 1);
+}
+
+TEST(TrayText, NamesThePhaseOrCountsDownAndHidesWithTheCountdownOff) {
+    const std::pair<const char*, Act> cases[] = {
+        {"20m", {}},
+        {"59s", [](Panel& p) { p.tickAt(t0 + 1141); }},
+        {"30s", [](Panel& p) { p.soon(BreakKind::micro); }},
+        {"Held", [](Panel& p) { p.heldFor(5); }},
+        {"Break", [](Panel& p) { p.model->takeBreak(BreakKind::micro); }},
+        {"Paused", [](Panel& p) { p.model->pauseUntilTomorrow(); }},
+        {"", bothOff},
+    };
+    for (const auto& [text, act] : cases) {
+        SCOPED_TRACE(text);
+        Panel p;
+        if (act) act(p);
+        EXPECT_EQ(phaseText(*p.model), text);
+        EXPECT_EQ(trayTitle(*p.model), text);
+        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + text);
+
+        p.edit([](Settings& s) { s.menuBarCountdown = false; });
+        EXPECT_EQ(trayTitle(*p.model), QString());
+        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + text);
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick
