@@ -68,6 +68,7 @@ Item {
             RowLayout {
                 spacing: 8
                 ActionTile {
+                    objectName: "firstTile"
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1
                     text: view.vm.firstTileTitle
@@ -87,6 +88,7 @@ Item {
                 }
             }
             SunsetButton {
+                objectName: "resume"
                 visible: view.vm.paused
                 Layout.fillWidth: true
                 text: view.vm.resumeText
@@ -98,7 +100,7 @@ Item {
                 spacing: 6
                 KitText { text: view.vm.pauseText; size: 12; color: view.primary; opacity: 0.6 }
                 Item { Layout.fillWidth: true }
-                PauseChip { text: view.vm.pauseChips[0]; primary: view.primary; onClicked: view.vm.pauseChip(0) }
+                PauseChip { objectName: "pause30"; text: view.vm.pauseChips[0]; primary: view.primary; onClicked: view.vm.pauseChip(0) }
                 PauseChip { text: view.vm.pauseChips[1]; primary: view.primary; onClicked: view.vm.pauseChip(1) }
                 PauseChip { text: view.vm.pauseChips[2]; primary: view.primary; onClicked: view.vm.pauseChip(2) }
             }
