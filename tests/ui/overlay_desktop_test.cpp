@@ -86,7 +86,7 @@ protected:
     }
     void startBreak() {
         rig.model->takeBreak(BreakKind::micro);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return controller->panels().size() == QGuiApplication::screens().size(); }, waitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return qsizetype(controller->panels().size()) == QGuiApplication::screens().size(); }, waitMs));
     }
     std::size_t skips() const {
         return std::count_if(rig.model->history().begin(), rig.model->history().end(),
@@ -247,7 +247,7 @@ TEST_F(Overlay, AMonitorAddedDuringABreakGetsItsPanelAtOnce) {
     run("xrandr", {"--delmonitor", "right-a"});
     run("xrandr", {"--delmonitor", "right-b"});
     run("xrandr", {"--setmonitor", "right", "1280/338x1024/270+1280+0", "none"});
-    QTest::qWaitFor([&] { return QGuiApplication::screens().size() == 2; }, waitMs);
+    (void)QTest::qWaitFor([&] { return QGuiApplication::screens().size() == 2; }, waitMs);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ protected:
     }
     QWindow* openByClick() {
         if (!clickAt(status->tray().geometry().center())) return nullptr;
-        QTest::qWaitFor([&] { return status->panel() && status->panel()->isVisible(); }, waitMs);
+        (void)QTest::qWaitFor([&] { return status->panel() && status->panel()->isVisible(); }, waitMs);
         return status->panel();
     }
     // A control of the panel by its object name, pressed where it shows on screen.

@@ -18,8 +18,11 @@ T.Button {
     Accessible.role: Accessible.Button
     Accessible.name: text
 
+    // Fillers at both ends (their margins cancel the spacing) keep the label centred when the
+    // button is made wider than it.
     contentItem: RowLayout {
         spacing: 6
+        Item { Layout.fillWidth: true; Layout.rightMargin: -6 }
         Symbol {
             visible: button.symbol !== ""
             name: button.symbol
@@ -34,6 +37,7 @@ T.Button {
             Layout.alignment: Qt.AlignVCenter
             Accessible.ignored: true
         }
+        Item { Layout.fillWidth: true; Layout.leftMargin: -6 }
     }
 
     background: Item {
