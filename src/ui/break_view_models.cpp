@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QDateTime>
-#include <QLocale>
 
 #include "core/format.hpp"
+#include "ui/view_text.hpp"
 
 namespace tarnwick {
 
@@ -15,10 +14,8 @@ namespace {
 constexpr double pointerLeadSeconds = 5;
 constexpr double minimumHeadsUpSeconds = 5;
 
-QString text(const std::string& value) { return QString::fromStdString(value); }
-
-// Whole seconds, as a count a view can key on; the clamp keeps the conversion defined.
-qint64 wholeSeconds(double seconds) { return qint64(std::clamp(seconds, -9.2e18, 9.2e18)); }
+using view::text;
+using view::whole;
 
 // Every model signal that can move a value the break views show.
 template <class ViewModel>
@@ -77,13 +74,12 @@ BreakViewModel::Values BreakViewModel::compute() const {
     if (!v.visible) return v;  // the backdrop alone needs no texts, and nothing ticks
 
     const Instant now = m_model.now();
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(wholeSeconds(std::floor(epochSeconds(now))));
-    v.clockText = QLocale::system().toString(local.time(), QLocale::ShortFormat);
+    v.clockText = view::localTime(now);
     v.title = text(copy->title);
     v.subtitle = text(copy->subtitle);
     const double remaining = (onBreak->endsAt - now).count();
     v.countdownText = text(format::countdown(remaining));
-    v.secondsLeft = std::max<qint64>(wholeSeconds(remaining), 0);
+    v.secondsLeft = std::max<qint64>(whole(remaining), 0);
     return v;
 }
 
@@ -119,7 +115,7 @@ HeadsUpViewModel::Values HeadsUpViewModel::compute() const {
     const double total = std::max(double(settings.headsUpSeconds), minimumHeadsUpSeconds);
     v.progress = std::clamp(remaining / total, 0.0, 1.0);
     v.waiting = remaining <= 0;
-    v.secondsLeft = std::max<qint64>(wholeSeconds(remaining), 0);
+    v.secondsLeft = std::max<qint64>(whole(remaining), 0);
     if (v.waiting) {
         v.bigText = QStringLiteral("Any second now");
         v.smallText = QStringLiteral("Waiting for a pause in your typing.");
@@ -129,7 +125,7 @@ HeadsUpViewModel::Values HeadsUpViewModel::compute() const {
                           ? QStringLiteral("A longer break is next. A good moment to stand up.")
                           : QStringLiteral("Almost time. Wrap up what you're doing.");
     }
-    const qint64 pointerSeconds = std::max<qint64>(wholeSeconds(std::ceil(remaining)), 1);
+    const qint64 pointerSeconds = std::max<qint64>(whole(std::ceil(remaining)), 1);
     v.pointerText = QString::asprintf("Starting break in %lld", static_cast<long long>(pointerSeconds));
     return v;
 }

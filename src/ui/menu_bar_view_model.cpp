@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QDateTime>
-#include <QLocale>
 
 #include "core/format.hpp"
+#include "ui/view_text.hpp"
 
 namespace tarnwick {
 
@@ -14,16 +13,9 @@ namespace {
 
 constexpr double halfHourSeconds = 1800, hourSeconds = 3600;
 
-QString text(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
-
-// Whole numbers a view can show; the clamp keeps the conversion defined.
-qint64 whole(double value) { return qint64(std::clamp(value, -9.2e18, 9.2e18)); }
-
-// The local time of day in the user's short form, e.g. "15:45" or "3:45 PM".
-QString localTime(Instant instant) {
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(whole(std::floor(epochSeconds(instant))));
-    return QLocale::system().toString(local.time(), QLocale::ShortFormat);
-}
+using view::localTime;
+using view::text;
+using view::whole;
 
 QString clockUntil(Instant at, Instant now) { return text(format::clock((at - now).count())); }
 
