@@ -1,6 +1,7 @@
 #include "app/app_model.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QPointer>
 #include <QUrl>
@@ -57,7 +58,16 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
 
 void AppModel::setCalendarSource(std::function<Calendar()> source) {
     m_calendar = std::move(source);
+    m_tickCalendar.reset();
     refreshDerived();
+}
+
+const Calendar& AppModel::tickCalendar() {
+    if (!m_tickCalendar || std::abs((m_now - m_tickCalendarAt).count()) >= 60) {
+        m_tickCalendar = m_calendar();
+        m_tickCalendarAt = m_now;
+    }
+    return *m_tickCalendar;
 }
 
 void AppModel::start() {
@@ -150,7 +160,7 @@ void AppModel::refreshDerived() {
     if (std::exchange(m_phaseMoved, false)) note(&AppModel::phaseChanged);
 
     // The history's numbers move with `now` only from one local day to the next.
-    const Calendar calendar = m_calendar();
+    const Calendar& calendar = tickCalendar();
     const StatsKey key{calendar.localDay(m_now), calendar.zone()};
     if (std::exchange(m_historyMoved, false) || m_statsKey != key) {
         m_statsKey = key;

@@ -208,6 +208,9 @@ private:
     // Recomputes the derived values, then emits the signal of each that changed (and of the phase,
     // the settings and the history when they moved), once each, after all values are current.
     void refreshDerived();
+    // The user's calendar for the once-a-second refresh, looked up again at most once a minute:
+    // finding the time zone reads the file system, and zones change seldom.
+    const Calendar& tickCalendar();
     // Without a sleep monitor, a boot-clock lead over the monotonic clock is a sleep of that length.
     void detectSleepGap();
     double naturalBreakSeconds() const;
@@ -215,6 +218,8 @@ private:
     Ports m_ports;
     Persistence& m_persistence;
     std::function<Calendar()> m_calendar;
+    std::optional<Calendar> m_tickCalendar;
+    Instant m_tickCalendarAt;
     Settings m_settings;
     std::vector<BreakRecord> m_history;
     Instant m_now;
