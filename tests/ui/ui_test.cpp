@@ -81,11 +81,3 @@ TEST(UiEngine, CreatesModuleFilesWithTheirInitialProperties) {
 
 }  // namespace
 }  // namespace tarnwick
-
-int main(int argc, char** argv) {
-    // Nothing here is shown: these tests run without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -52,10 +52,3 @@ TEST(ViewsLoader, AMissingModuleMeansNoViewsAndIsNotSearchedForAgain) {
 
 }  // namespace
 }  // namespace tarnwick
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
