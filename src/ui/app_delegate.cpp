@@ -1,12 +1,16 @@
 #include "ui/app_delegate.hpp"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 
 #include "platform/imaging/wallpaper.hpp"
 #include "platform/x11/hot_key.hpp"
 #include "ui/overlay_controller.hpp"
+#include "ui/settings_view_model.hpp"
 #include "ui/status_controller.hpp"
+#include "ui/window_controller.hpp"
 
 namespace tarnwick {
 
@@ -27,7 +31,18 @@ void AppDelegate::launch() {
         if (overlays) overlays->remind(QStringLiteral("posture"));
     };
 
+    // The ordinary windows, one at most of each.
+    auto mainWallpaper = [this] {
+        QScreen* main = QGuiApplication::primaryScreen();
+        return main ? m_wallpaper.image(main->name()).value_or(QImage()) : QImage();
+    };
+    m_windows = std::make_unique<WindowController>(
+        m_views, std::vector<WindowSpec>{
+                     settingsWindowSpec(m_model, mainWallpaper, QCoreApplication::applicationVersion()),
+                 });
+
     m_status = std::make_unique<StatusController>(m_model, m_views);
+    m_status->openSettings = [this] { m_windows->open(QStringLiteral("settings")); };
 
     // Ctrl+Alt+B: an eye break now.
     m_hotKey = std::make_unique<HotKey>(HotKey::defaultKeysym, HotKey::defaultModifiers,

@@ -13,20 +13,22 @@ class HotKey;
 class OverlayController;
 class StatusController;
 class Wallpaper;
+class WindowController;
 
 class AppDelegate {
 public:
     AppDelegate(AppModel& model, Wallpaper& wallpaper);
     ~AppDelegate();
 
-    // The launch sequence: the overlays, the nudges routed to them, the tray, the hot key, the
-    // model's tick, launch at login brought into line.
+    // The launch sequence: the overlays, the nudges routed to them, the windows, the tray, the
+    // hot key, the model's tick, launch at login brought into line.
     void launch();
     // Opens the tray panel, as a second start of the program asks.
     void showPanel();
 
     OverlayController* overlays() const { return m_overlays.get(); }
     StatusController* status() const { return m_status.get(); }
+    WindowController* windows() const { return m_windows.get(); }
 
 private:
     AppModel& m_model;
@@ -34,6 +36,7 @@ private:
     ViewsLoader m_views;
     std::unique_ptr<OverlayController> m_overlays;
     std::unique_ptr<StatusController> m_status;
+    std::unique_ptr<WindowController> m_windows;
     std::unique_ptr<HotKey> m_hotKey;
 };
 

@@ -9,6 +9,7 @@
 #include "app/settings_model.hpp"
 #include "ui/break_view_models.hpp"
 #include "ui/menu_bar_view_model.hpp"
+#include "ui/settings_view_model.hpp"
 
 namespace tarnwick {
 
@@ -45,6 +46,27 @@ struct MenuBarViewModelForeign {
     QML_FOREIGN(tarnwick::MenuBarViewModel)
     QML_NAMED_ELEMENT(MenuBarViewModel)
     QML_UNCREATABLE("Made by the status controller.")
+};
+
+struct SettingsViewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::SettingsViewModel)
+    QML_NAMED_ELEMENT(SettingsViewModel)
+    QML_UNCREATABLE("Made by the window controller.")
+};
+
+struct SettingsTextsForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::SettingsTexts)
+    QML_NAMED_ELEMENT(SettingsTexts)
+    QML_UNCREATABLE("Made by the settings view model.")
+};
+
+struct ChoicePickerModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::ChoicePickerModel)
+    QML_NAMED_ELEMENT(ChoicePickerModel)
+    QML_UNCREATABLE("Made by the settings view model.")
 };
 
 }  // namespace tarnwick

@@ -1,0 +1,50 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+
+// One pane in the sidebar: its icon tile and title, in the accent colour when selected. The
+// sidebar as a whole takes the keyboard focus; the rows answer the pointer and screen readers.
+T.AbstractButton {
+    id: row
+    property string symbol
+    property var colors: Tiles.gray
+    property bool selected: false
+    property bool listFocused: false
+    readonly property color primary: palette.windowText
+
+    focusPolicy: Qt.NoFocus
+    hoverEnabled: true
+    leftPadding: 8
+    rightPadding: 8
+    implicitHeight: 30
+    Accessible.role: Accessible.PageTab
+    Accessible.name: text
+    Accessible.selectable: true
+    Accessible.selected: selected
+
+    contentItem: RowLayout {
+        spacing: 8
+        IconTile {
+            size: 20
+            symbol: row.symbol
+            colors: row.colors
+            Layout.alignment: Qt.AlignVCenter
+        }
+        PaneText {
+            text: row.text
+            size: 13
+            color: row.selected && row.listFocused ? row.palette.highlightedText : row.primary
+            elide: Text.ElideRight
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignVCenter
+            Accessible.ignored: true
+        }
+    }
+    background: RoundedShape {
+        radius: 6
+        continuous: false
+        color: row.selected ? (row.listFocused ? row.palette.highlight
+                                               : Qt.rgba(row.primary.r, row.primary.g, row.primary.b, 0.12))
+                            : row.hovered ? Qt.rgba(row.primary.r, row.primary.g, row.primary.b, 0.05) : "transparent"
+    }
+}

@@ -1,0 +1,427 @@
+#include "ui/settings_view_model.hpp"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QWindow>
+
+#include "platform/imaging/backdrops.hpp"
+#include "ui/view_text.hpp"
+
+namespace tarnwick {
+
+QString minutesLabel(qint64 n) {
+    return n == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(n);
+}
+
+QString secondsLabel(qint64 n) { return QStringLiteral("%1 seconds").arg(n); }
+
+QString headsUpLabel(qint64 n) {
+    return n == 0 ? QStringLiteral("Don't warn me") : QStringLiteral("%1 seconds before").arg(n);
+}
+
+QString skipsLabel(qint64 n) { return n == 99 ? QStringLiteral("No limit") : QString::number(n); }
+
+QString reminderLabel(qint64 n) {
+    return n == 0 ? QStringLiteral("Never") : QStringLiteral("Every %1 minutes").arg(n);
+}
+
+QList<qint64> pickerChoices(const QList<qint64>& options, qint64 value) {
+    if (options.contains(value)) return options;
+    QList<qint64> choices = options;
+    choices.insert(std::upper_bound(choices.begin(), choices.end(), value), value);
+    return choices;
+}
+
+QString aboutVersionText(const QString& version) {
+    return QStringLiteral("Version %1 \u00B7 personal build").arg(version.isEmpty() ? QStringLiteral("dev") : version);
+}
+
+QString withTilde(const QString& path, const QString& home) {
+    const QString folder = QDir::cleanPath(home);
+    if (folder.isEmpty() || folder == QStringLiteral("/")) return path;
+    if (path == folder) return QStringLiteral("~");
+    if (path.startsWith(folder + u'/')) return u'~' + path.mid(folder.size());
+    return path;
+}
+
+// ChoicePickerModel
+
+ChoicePickerModel::ChoicePickerModel(AppModel& model, QString title, Field field, QList<qint64> options, Label label,
+                                     Condition enabledWhen, QObject* parent)
+    : QObject(parent),
+      m_model(model),
+      m_title(std::move(title)),
+      m_field(field),
+      m_options(std::move(options)),
+      m_label(label),
+      m_enabledWhen(std::move(enabledWhen)) {
+    connect(&m_model, &AppModel::settingsChanged, this, &ChoicePickerModel::refresh);
+    refresh();
+}
+
+void ChoicePickerModel::refresh() {
+    const Settings& settings = m_model.settings();
+    const qint64 value = settings.*m_field;
+    Values next;
+    next.values = pickerChoices(m_options, value);
+    for (qint64 v : next.values) next.labels.append(m_label(v));
+    next.currentIndex = int(next.values.indexOf(value));
+    next.enabled = !m_enabledWhen || m_enabledWhen(settings);
+    if (next == m_values) return;
+    m_values = std::move(next);
+    Q_EMIT changed();
+}
+
+void ChoicePickerModel::choose(int index) {
+    if (index < 0 || index >= m_values.values.size()) return;
+    Settings settings = m_model.settings();
+    settings.*m_field = m_values.values[index];
+    m_model.setSettings(settings);
+}
+
+// SettingsViewModel
+
+namespace {
+
+struct PaneInfo {
+    const char* id;
+    const char* title;
+    const char* symbol;
+    const char* tile;  // the Tiles colour pair by name
+};
+
+constexpr PaneInfo paneTable[] = {
+    {"general", "General", "gearshape.fill", "gray"},
+    {"breaks", "Screen Breaks", "eye.fill", "pink"},
+    {"smartPause", "Smart Pause", "pause.fill", "purple"},
+    {"wellness", "Wellness Reminders", "heart.fill", "red"},
+    {"breakScreen", "Break Screen", "photo.fill", "orange"},
+    {"sounds", "Sounds", "speaker.wave.2.fill", "pink"},
+    {"privacy", "Privacy & Data", "hand.raised.fill", "blue"},
+    {"about", "About", "info", "yellow"},
+};
+
+struct Group {
+    const char* heading;
+    int first, count;  // a run of `panes`
+};
+
+constexpr Group groups[] = {
+    {"", 0, 1}, {"Focus & Wellbeing", 1, 3}, {"Behavior & Feedback", 4, 2}, {"Data", 6, 1}, {"Tarnwick", 7, 1},
+};
+
+const PaneInfo* paneInfo(const QString& id) {
+    for (const auto& info : paneTable)
+        if (id == QLatin1String(info.id)) return &info;
+    return nullptr;
+}
+
+QString breaksWord(qint64 count) { return count == 1 ? QStringLiteral("break") : QStringLiteral("breaks"); }
+
+const QString loginErrorText =
+    QStringLiteral("Couldn't change this. Check that ~/.config/autostart can be written and try again.");
+const QString loginApprovalText =
+    QStringLiteral("Switched off in your desktop's startup settings. Allow Tarnwick there to start it at login.");
+
+}  // namespace
+
+const QStringList SettingsViewModel::paneIds = [] {
+    QStringList ids;
+    for (const auto& info : paneTable) ids.append(QLatin1String(info.id));
+    return ids;
+}();
+
+const QStringList SettingsViewModel::soundChoices = {
+    "Glass", "Tink", "Purr", "Pop", "Hero", "Submarine", "Bottle", "Blow", "Morse", "Ping",
+};
+
+SettingsViewModel::SettingsViewModel(AppModel& model, ImageSource wallpaper, QString version, QObject* parent)
+    : QObject(parent), m_model(model), m_wallpaperSource(std::move(wallpaper)), m_versionText(aboutVersionText(version)),
+      m_text(new SettingsTexts(this)) {
+    const auto microOn = [](const Settings& s) { return s.microEnabled; };
+    const auto longOn = [](const Settings& s) { return s.longEnabled; };
+    m_microEvery = picker("Show a break every", &Settings::microEveryMinutes, {10, 15, 20, 25, 30, 45, 60}, minutesLabel, microOn);
+    m_microDuration = picker("Break duration", &Settings::microSeconds, {10, 20, 30, 45, 60}, secondsLabel, microOn);
+    m_longEvery = picker("Show a long break every", &Settings::longEveryMinutes, {30, 45, 60, 90, 120}, minutesLabel, longOn);
+    m_longDuration = picker("Long break duration", &Settings::longMinutes, {2, 3, 5, 10, 15}, minutesLabel, longOn);
+    m_headsUp = picker("Warn me before a break", &Settings::headsUpSeconds, {0, 10, 30, 60}, headsUpLabel);
+    m_skips = picker("Skips allowed per week", &Settings::skipsPerWeek, {3, 5, 10, 20, 99}, skipsLabel,
+                     [](const Settings& s) { return s.enforcement != BreakEnforcement::hardcore; });
+    m_naturalBreak = picker("Time away counts as a break after", &Settings::naturalBreakMinutes, {2, 3, 5, 10}, minutesLabel);
+    m_blinkEvery = picker("Remind me", &Settings::blinkEveryMinutes, {0, 5, 8, 10, 15, 20}, reminderLabel);
+    m_postureEvery = picker("Remind me", &Settings::postureEveryMinutes, {0, 15, 20, 30, 45, 60}, reminderLabel);
+
+    connect(&m_model, &AppModel::settingsChanged, this, &SettingsViewModel::refresh);
+    connect(&m_model, &AppModel::historyChanged, this, &SettingsViewModel::refresh);
+    connect(&m_model, &AppModel::currentPresetChanged, this, &SettingsViewModel::refresh);
+    // The live signals follow the model's once-a-second publication, while their pane shows.
+    connect(&m_model, &AppModel::nowChanged, this, [this] {
+        if (m_pane == QLatin1String("smartPause")) probe();
+    });
+    // A newly chosen sound plays once while the Sounds pane shows, whoever chose it.
+    m_soundHeard = QString::fromStdString(m_model.settings().soundName);
+    connect(m_model.settingsModel(), &SettingsModel::soundNameChanged, this, [this] {
+        const QString name = QString::fromStdString(m_model.settings().soundName);
+        if (name == m_soundHeard) return;
+        m_soundHeard = name;
+        if (m_pane == QLatin1String("sounds")) m_model.playSound(name);
+    });
+    refresh();
+}
+
+SettingsViewModel::~SettingsViewModel() { delete m_exportDialog.data(); }
+
+ChoicePickerModel* SettingsViewModel::picker(QString title, ChoicePickerModel::Field field, QList<qint64> options,
+                                             ChoicePickerModel::Label label, ChoicePickerModel::Condition enabledWhen) {
+    return new ChoicePickerModel(m_model, std::move(title), field, std::move(options), label, std::move(enabledWhen), this);
+}
+
+QVariantList SettingsViewModel::panes() const {
+    QVariantList list;
+    for (const auto& group : groups) {
+        for (int i = group.first; i < group.first + group.count; ++i) {
+            list.append(QVariantMap{{"id", paneTable[i].id},
+                                    {"title", paneTable[i].title},
+                                    {"symbol", paneTable[i].symbol},
+                                    {"tile", paneTable[i].tile},
+                                    {"heading", i == group.first ? group.heading : ""}});
+        }
+    }
+    return list;
+}
+
+void SettingsViewModel::setPane(const QString& id) {
+    if (id == m_pane || !paneInfo(id)) return;
+    m_pane = id;
+    // The state of the pane left behind goes with it.
+    m_loginError = false;
+    m_live = {};
+    m_message.clear();
+    if (m_pane == QLatin1String("breakScreen")) {
+        m_wallpaper = m_wallpaperSource ? m_wallpaperSource() : QImage();
+        Q_EMIT wallpaperChanged();
+    }
+    Q_EMIT paneChanged();
+    refresh();
+    if (m_pane == QLatin1String("smartPause")) probe();
+    Q_EMIT changed();  // the live signals and the message may have been reset
+}
+
+QString SettingsViewModel::paneTitle() const { return QString::fromLatin1(paneInfo(m_pane)->title); }
+QString SettingsViewModel::paneSymbol() const { return QString::fromLatin1(paneInfo(m_pane)->symbol); }
+QString SettingsViewModel::paneTile() const { return QString::fromLatin1(paneInfo(m_pane)->tile); }
+
+void SettingsViewModel::selectNextPane() {
+    const auto i = paneIds.indexOf(m_pane);
+    if (i + 1 < paneIds.size()) setPane(paneIds[i + 1]);
+}
+
+void SettingsViewModel::selectPreviousPane() {
+    const auto i = paneIds.indexOf(m_pane);
+    if (i > 0) setPane(paneIds[i - 1]);
+}
+
+SettingsViewModel::Values SettingsViewModel::compute() {
+    const Settings& settings = m_model.settings();
+    Values v;
+    if (m_pane == QLatin1String("general")) {
+        if (m_loginError) {
+            v.loginMessage = loginErrorText;
+        } else if (settings.launchAtLogin && m_model.loginItemStatus() == QLatin1String("requiresApproval")) {
+            v.loginMessage = loginApprovalText;
+        }
+    }
+    v.selectedPreset = m_model.currentPreset();
+    v.enforcement = view::text(id(settings.enforcement));
+    v.background = view::text(id(settings.breakBackground));
+    for (const auto& line : settings.customMessages) v.messages.append(QString::fromStdString(line));
+    v.soundNames = soundChoices;
+    const QString sound = QString::fromStdString(settings.soundName);
+    if (!v.soundNames.contains(sound)) v.soundNames.append(sound);
+    v.soundIndex = int(v.soundNames.indexOf(sound));
+    const qint64 count = m_model.historyCount();
+    const QString folder = withTilde(QDir::cleanPath(m_model.dataFolder()), QDir::homePath());
+    v.privacyText = QStringLiteral("Your settings and %1 recorded %2 are stored only on this computer, in %3. "
+                                   "Tarnwick sends nothing anywhere.")
+                        .arg(count)
+                        .arg(breaksWord(count), folder);
+    v.deleteQuestion = QStringLiteral("Delete %1 %2 and all settings?").arg(count).arg(breaksWord(count));
+    return v;
+}
+
+void SettingsViewModel::refresh() {
+    Values next = compute();
+    if (next == m_values) return;
+    m_values = std::move(next);
+    Q_EMIT changed();
+}
+
+void SettingsViewModel::probe() {
+    const QVariantMap now = m_model.probeSignals();
+    const Live next{now.value("camera").toBool(), now.value("mic").toBool(), now.value("fullscreen").toBool()};
+    if (next == m_live) return;
+    m_live = next;
+    Q_EMIT changed();
+}
+
+void SettingsViewModel::setLaunchAtLogin(bool on) {
+    m_loginError = !m_model.setLaunchAtLogin(on);
+    refresh();
+}
+
+QVariantList SettingsViewModel::presets() const {
+    QVariantList list;
+    for (Preset preset : allPresets) {
+        list.append(QVariantMap{{"id", view::text(id(preset))},
+                                {"name", view::text(name(preset))},
+                                {"summary", view::text(summary(preset))}});
+    }
+    return list;
+}
+
+QVariantList SettingsViewModel::enforcements() const {
+    struct Mode {
+        BreakEnforcement mode;
+        const char *name, *rule, *symbol;
+    };
+    constexpr Mode modes[] = {
+        {BreakEnforcement::casual, "Casual", "Skip any time", "forward.fill"},
+        {BreakEnforcement::balanced, "Balanced", "Skip after 5 seconds", "hourglass"},
+        {BreakEnforcement::hardcore, "Hardcore", "No skipping", "nosign"},
+    };
+    QVariantList list;
+    for (const auto& m : modes) {
+        list.append(QVariantMap{{"id", view::text(id(m.mode))},
+                                {"name", m.name},
+                                {"rule", m.rule},
+                                {"symbol", m.symbol},
+                                {"dimmed", m.mode == BreakEnforcement::hardcore}});
+    }
+    return list;
+}
+
+QVariantList SettingsViewModel::liveSignals() const {
+    const auto chip = [](const char* name, bool on) {
+        return QVariantMap{{"name", name},
+                           {"on", on},
+                           {"text", QStringLiteral("%1: %2").arg(QLatin1String(name), on ? "on" : "off")}};
+    };
+    return {chip("Camera", m_live.camera), chip("Microphone", m_live.mic), chip("Full screen", m_live.fullscreen)};
+}
+
+void SettingsViewModel::previewBlink() {
+    if (m_model.onBlink) m_model.onBlink();
+}
+
+void SettingsViewModel::previewPosture() {
+    if (m_model.onPosture) m_model.onPosture();
+}
+
+QVariantList SettingsViewModel::backgrounds() const {
+    return {QVariantMap{{"id", "wallpaper"}, {"title", "Wallpaper"}}, QVariantMap{{"id", "gradient"}, {"title", "Sunset"}}};
+}
+
+QVariant SettingsViewModel::sunset() const { return Backdrops::sunset(); }
+
+QString SettingsViewModel::messagesFooter() const {
+    return m_values.messages.isEmpty() ? QStringLiteral("Tarnwick uses its own calm lines until you add some.")
+                                       : QStringLiteral("Tarnwick shows one of these at random under the title.");
+}
+
+void SettingsViewModel::tryBreak() { m_model.takeBreak(BreakKind::micro); }
+
+void SettingsViewModel::editMessages(const std::function<void(QStringList&)>& edit) {
+    QStringList lines = m_values.messages;
+    edit(lines);
+    Settings settings = m_model.settings();
+    settings.customMessages.clear();
+    for (const QString& line : lines) settings.customMessages.push_back(line.toStdString());
+    m_model.setSettings(settings);
+}
+
+void SettingsViewModel::setMessage(int index, const QString& text) {
+    if (index < 0 || index >= m_values.messages.size()) return;
+    editMessages([&](QStringList& lines) { lines[index] = text; });
+}
+
+void SettingsViewModel::addMessage() {
+    editMessages([](QStringList& lines) { lines.append(QString()); });
+}
+
+void SettingsViewModel::removeMessage(int index) {
+    if (index < 0 || index >= m_values.messages.size()) return;
+    editMessages([&](QStringList& lines) { lines.removeAt(index); });
+}
+
+void SettingsViewModel::chooseSound(int index) {
+    if (index < 0 || index >= m_values.soundNames.size()) return;
+    Settings settings = m_model.settings();
+    settings.soundName = m_values.soundNames[index].toStdString();
+    m_model.setSettings(settings);
+}
+
+void SettingsViewModel::playSound() { m_model.playSound(QString::fromStdString(m_model.settings().soundName)); }
+
+void SettingsViewModel::setMessageText(const QString& text) {
+    if (text == m_message) return;
+    m_message = text;
+    Q_EMIT changed();
+}
+
+void SettingsViewModel::exportTo(const QString& path) {
+    const QString error = m_model.exportData(path);
+    setMessageText(error.isEmpty() ? QStringLiteral("Saved to %1.").arg(QFileInfo(path).fileName())
+                                   : QStringLiteral("Couldn't save the file: %1").arg(error));
+}
+
+void SettingsViewModel::chooseExportFile(QWindow* parent) {
+    if (!m_exportDialog) {
+        auto* dialog = new QFileDialog(nullptr, QStringLiteral("Export settings and break history"));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilter(QStringLiteral("JSON (*.json)"));
+        dialog->setDefaultSuffix(QStringLiteral("json"));
+        dialog->setDirectory(QDir::homePath());
+        dialog->selectFile(QStringLiteral("tarnwick-data.json"));
+        dialog->setWindowModality(Qt::WindowModal);
+        if (parent) {
+            dialog->winId();  // makes the native window, to place it over the settings
+            dialog->windowHandle()->setTransientParent(parent);
+        }
+        connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
+            if (!file.isEmpty()) exportTo(file);
+        });
+        m_exportDialog = dialog;
+        dialog->show();
+    }
+    m_exportDialog->raise();
+    m_exportDialog->activateWindow();
+}
+
+QFileDialog* SettingsViewModel::exportDialog() const { return m_exportDialog; }
+
+void SettingsViewModel::deleteAll() {
+    m_model.deleteAllData();
+    setMessageText(QStringLiteral("Deleted. Tarnwick is back to its defaults."));
+}
+
+WindowSpec settingsWindowSpec(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version) {
+    return {
+        QStringLiteral("settings"),
+        QStringLiteral("SettingsWindow.qml"),
+        QStringLiteral("Tarnwick Settings"),
+        QSize(820, 600),
+        QSize(780, 560),
+        [&model, wallpaper = std::move(wallpaper), version = std::move(version)](QObject* owner) {
+            auto* vm = new SettingsViewModel(model, wallpaper, version, owner);
+            return QVariantMap{{QStringLiteral("vm"), QVariant::fromValue(vm)},
+                               {QStringLiteral("model"), QVariant::fromValue(&model)}};
+        },
+    };
+}
+
+}  // namespace tarnwick

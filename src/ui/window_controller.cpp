@@ -1,0 +1,79 @@
+#include "ui/window_controller.hpp"
+
+#include <algorithm>
+#include <utility>
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/views_loader.hpp"
+
+namespace tarnwick {
+
+WindowController::WindowController(ViewsLoader& views, std::vector<WindowSpec> specs, QObject* parent)
+    : QObject(parent), m_views(views), m_specs(std::move(specs)) {}
+
+WindowController::~WindowController() {
+    // A window closing as it goes would otherwise forget itself from the map being walked.
+    const auto open = std::exchange(m_open, {});
+    for (const auto& [key, window] : open) {
+        if (!window) continue;
+        disconnect(window, nullptr, this, nullptr);
+        delete window.data();
+    }
+}
+
+QWindow* WindowController::window(const QString& key) const {
+    const auto found = m_open.find(key);
+    return found == m_open.end() ? nullptr : found->second.data();
+}
+
+QWindow* WindowController::open(const QString& key) {
+    QWindow* shown = window(key);
+    if (!shown) {
+        const auto spec = std::find_if(m_specs.begin(), m_specs.end(), [&](const WindowSpec& s) { return s.key == key; });
+        if (spec == m_specs.end()) return nullptr;
+        shown = make(*spec);
+        if (!shown) return nullptr;
+        m_open[key] = shown;
+        shown->show();
+        Q_EMIT opened(key, shown);
+    } else if (shown->visibility() == QWindow::Minimized) {
+        shown->showNormal();
+    }
+    shown->raise();
+    shown->requestActivate();
+    return shown;
+}
+
+QWindow* WindowController::make(const WindowSpec& spec) {
+    Views* views = m_views.views();
+    if (!views) return nullptr;
+    auto* owner = new QObject;
+    QObject* object = views->create(spec.file, spec.properties ? spec.properties(owner) : QVariantMap());
+    auto* window = qobject_cast<QWindow*>(object);
+    if (!window) {
+        delete object;
+        delete owner;
+        return nullptr;
+    }
+    owner->setParent(window);
+    window->setTitle(spec.title);
+    window->setMinimumSize(spec.minimumSize);
+    window->resize(spec.size);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), spec.size);
+        frame.moveCenter(screen->availableGeometry().center());
+        window->setPosition(frame.topLeft());
+    }
+    // Closed is gone: the next request starts afresh.
+    connect(window, &QWindow::visibleChanged, this, [this, key = spec.key, window](bool visible) {
+        if (visible) return;
+        const auto found = m_open.find(key);
+        if (found != m_open.end() && found->second == window) m_open.erase(found);
+        window->deleteLater();
+    });
+    return window;
+}
+
+}  // namespace tarnwick
