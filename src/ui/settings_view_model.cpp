@@ -128,15 +128,15 @@ const QString loginApprovalText =
 
 }  // namespace
 
-const QStringList SettingsViewModel::paneIds = [] {
+QStringList SettingsViewModel::paneIds() {
     QStringList ids;
     for (const auto& info : paneTable) ids.append(QLatin1String(info.id));
     return ids;
-}();
+}
 
-const QStringList SettingsViewModel::soundChoices = {
-    "Glass", "Tink", "Purr", "Pop", "Hero", "Submarine", "Bottle", "Blow", "Morse", "Ping",
-};
+QStringList SettingsViewModel::soundChoices() {
+    return {"Glass", "Tink", "Purr", "Pop", "Hero", "Submarine", "Bottle", "Blow", "Morse", "Ping"};
+}
 
 SettingsViewModel::SettingsViewModel(AppModel& model, ImageSource wallpaper, QString version, QObject* parent)
     : QObject(parent), m_model(model), m_wallpaperSource(std::move(wallpaper)), m_versionText(aboutVersionText(version)),
@@ -215,13 +215,15 @@ QString SettingsViewModel::paneSymbol() const { return QString::fromLatin1(paneI
 QString SettingsViewModel::paneTile() const { return QString::fromLatin1(paneInfo(m_pane)->tile); }
 
 void SettingsViewModel::selectNextPane() {
-    const auto i = paneIds.indexOf(m_pane);
-    if (i + 1 < paneIds.size()) setPane(paneIds[i + 1]);
+    const QStringList ids = paneIds();
+    const auto i = ids.indexOf(m_pane);
+    if (i + 1 < ids.size()) setPane(ids[i + 1]);
 }
 
 void SettingsViewModel::selectPreviousPane() {
-    const auto i = paneIds.indexOf(m_pane);
-    if (i > 0) setPane(paneIds[i - 1]);
+    const QStringList ids = paneIds();
+    const auto i = ids.indexOf(m_pane);
+    if (i > 0) setPane(ids[i - 1]);
 }
 
 SettingsViewModel::Values SettingsViewModel::compute() {
@@ -238,7 +240,7 @@ SettingsViewModel::Values SettingsViewModel::compute() {
     v.enforcement = view::text(id(settings.enforcement));
     v.background = view::text(id(settings.breakBackground));
     for (const auto& line : settings.customMessages) v.messages.append(QString::fromStdString(line));
-    v.soundNames = soundChoices;
+    v.soundNames = soundChoices();
     const QString sound = QString::fromStdString(settings.soundName);
     if (!v.soundNames.contains(sound)) v.soundNames.append(sound);
     v.soundIndex = int(v.soundNames.indexOf(sound));

@@ -304,8 +304,11 @@ class SettingsViewModel : public QObject {
 public:
     using ImageSource = std::function<QImage()>;
 
-    static const QStringList paneIds;
-    static const QStringList soundChoices;
+    // The panes in sidebar order, and the sounds offered. Functions, not static members: the
+    // program and the views module both carry this code, and one object built by both
+    // would be destroyed twice.
+    static QStringList paneIds();
+    static QStringList soundChoices();
 
     // `wallpaper` gives the main screen's blurred desktop picture (a null image when none); it is
     // asked each time the Break Screen pane is shown. `version` is the program's version.

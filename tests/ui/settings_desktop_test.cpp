@@ -423,13 +423,27 @@ TEST_F(SettingsDesktop, EveryPaneInTheLightAndTheDarkPalette) {
         ASSERT_NE(open(), nullptr);
         for (int i = 0; i < 8; ++i) key("Up");
         ASSERT_EQ(vm()->pane(), QStringLiteral("general"));
-        for (const QString& pane : SettingsViewModel::paneIds) {
+        for (const QString& pane : SettingsViewModel::paneIds()) {
             ASSERT_EQ(vm()->pane(), pane);
             EXPECT_EQ(item("paneTitle")->property("text").toString(), vm()->paneTitle());
             if (pane == QStringLiteral("smartPause")) {
                 EXPECT_TRUE(QTest::qWaitFor([&] { return vm()->liveSignals().at(1).toMap().value("on").toBool(); }, 2000));
             }
             screenshot(QStringLiteral("settings-%1%2.png").arg(pane, dark ? QStringLiteral("-dark") : QString()));
+            if (pane == QStringLiteral("breaks")) {
+                // The rest of the pane: enforcement and skips.
+                auto* form = item(QStringLiteral("pane"))->property("item").value<QQuickItem*>();
+                ASSERT_NE(form, nullptr);
+                form->setProperty("contentY", form->property("contentHeight").toReal() - form->height());
+                screenshot(QStringLiteral("settings-breaks-bottom%1.png").arg(dark ? QStringLiteral("-dark") : QString()));
+                form->setProperty("contentY", 0);
+            }
+            if (pane == QStringLiteral("general") && !dark) {
+                rig.loginItem.accept = false;
+                vm()->setLaunchAtLogin(true);
+                EXPECT_TRUE(item("loginMessage")->isVisible());
+                screenshot(QStringLiteral("settings-general-login-failed.png"));
+            }
             key("Down");
         }
         shown()->close();

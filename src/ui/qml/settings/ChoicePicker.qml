@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Shapes
 import QtQuick.Templates as T
-import QtQuick.Window
 import Tarnwick.Ui  // the module's C++ types
 
 // A pop-up menu across the row: its title on the left, the chosen label on the right. It shows a
@@ -27,17 +26,19 @@ RowLayout {
             row.picker.choose(index)
     }
 
-    // The menu is as wide as its widest label.
-    FontMetrics {
-        id: metrics
-        font.family: Fonts.family
-        font.pointSize: 13 * 72 / (Screen.logicalPixelDensity * 25.4)
-    }
-    readonly property real widestLabel: {
-        let widest = 0
-        for (const label of row.labels)
-            widest = Math.max(widest, metrics.advanceWidth(label))
-        return Math.ceil(widest)
+    // The menu is as wide as its widest label, measured as it is drawn.
+    readonly property real widestLabel: Math.ceil(measure.implicitWidth)
+    Column {
+        id: measure
+        visible: false
+        Repeater {
+            model: row.labels
+            PaneText {
+                required property string modelData
+                text: modelData
+                size: 13
+            }
+        }
     }
 
     PaneText {

@@ -22,7 +22,7 @@ T.Popup {
     focus: true
     closePolicy: T.Popup.CloseOnEscape
 
-    onOpened: cancelButton.forceActiveFocus()
+    onOpened: cancelButton.forceActiveFocus(Qt.TabFocusReason)
 
     T.Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.32) }
 

@@ -16,6 +16,24 @@ Window {
     minimumHeight: 560
     color: root.palette.window
 
+    // The desktop's colours, light or dark, set on the window so that every item, control and
+    // pop-up in it takes the same ones.
+    SystemPalette { id: system }
+    palette.window: system.window
+    palette.windowText: system.windowText
+    palette.base: system.base
+    palette.alternateBase: system.alternateBase
+    palette.text: system.text
+    palette.button: system.button
+    palette.buttonText: system.buttonText
+    palette.highlight: system.highlight
+    palette.highlightedText: system.highlightedText
+    palette.placeholderText: system.placeholderText
+    palette.light: system.light
+    palette.mid: system.mid
+    palette.dark: system.dark
+    palette.shadow: system.shadow
+
     Shortcut {
         sequence: "Ctrl+W"
         onActivated: window.close()
