@@ -5,7 +5,7 @@ import QtQuick.Templates as T
 // A break background as a card: its preview (the card's children), 136 × 78 with rounded
 // corners, outlined in the accent colour when chosen, and its title under it. The whole card is
 // the button; Space and Return choose it.
-T.AbstractButton {
+T.RadioButton {
     id: card
     property string title
     property bool selected: false
@@ -17,10 +17,11 @@ T.AbstractButton {
     padding: 4
     implicitWidth: column.implicitWidth + leftPadding + rightPadding
     implicitHeight: column.implicitHeight + topPadding + bottomPadding
-    Accessible.role: Accessible.RadioButton
     Accessible.name: title
-    Accessible.checkable: true
-    Accessible.checked: selected
+    // Shown as chosen only while the model says so; a click asks, the model answers.
+    checked: selected
+    autoExclusive: false
+    onClicked: checked = Qt.binding(function() { return card.selected })
     Keys.onReturnPressed: card.clicked()
     Keys.onEnterPressed: card.clicked()
 

@@ -7,7 +7,7 @@ import Tarnwick.Ui  // the module's C++ types
 // An enforcement mode as a card: a small picture of the break screen with the skip control as
 // that mode shows it, the mode's name and its rule. The whole card is the button; Space and
 // Return choose it.
-T.AbstractButton {
+T.RadioButton {
     id: card
     // {id, name, rule, symbol, dimmed}
     property var mode: ({})
@@ -20,14 +20,16 @@ T.AbstractButton {
     padding: 4
     implicitWidth: 150
     implicitHeight: column.implicitHeight + topPadding + bottomPadding
-    Accessible.role: Accessible.RadioButton
     Accessible.name: mode.name ?? ""
     Accessible.description: mode.rule ?? ""
-    Accessible.checkable: true
-    Accessible.checked: selected
+    // Shown as chosen only while the model says so; a click asks, the model answers.
+    checked: selected
+    autoExclusive: false
+    onClicked: checked = Qt.binding(function() { return card.selected })
     Keys.onReturnPressed: card.clicked()
     Keys.onEnterPressed: card.clicked()
 
+    indicator: null
     background: RoundedShape {
         radius: 12
         color: Qt.rgba(card.primary.r, card.primary.g, card.primary.b, card.hovered ? 0.05 : 0)

@@ -48,8 +48,8 @@ T.Switch {
             subtitle: control.subtitle
             symbol: control.symbol
             colors: control.colors
+            textsIgnored: true
             Layout.fillWidth: true
-            Accessible.ignored: true
         }
         PaneText {
             visible: control.symbol === ""

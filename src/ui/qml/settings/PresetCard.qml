@@ -4,7 +4,7 @@ import QtQuick.Templates as T
 
 // A preset as a card: its name and one-line summary, outlined in the accent colour while the
 // settings match it. The whole card is the button; Space and Return choose it.
-T.AbstractButton {
+T.RadioButton {
     id: card
     // {id, name, summary}
     property var preset: ({})
@@ -17,11 +17,12 @@ T.AbstractButton {
     padding: 10
     implicitWidth: 150
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    Accessible.role: Accessible.RadioButton
     Accessible.name: name
     Accessible.description: summary
-    Accessible.checkable: true
-    Accessible.checked: selected
+    // Shown as chosen only while the model says so; a click asks, the model answers.
+    checked: selected
+    autoExclusive: false
+    onClicked: checked = Qt.binding(function() { return card.selected })
     Keys.onReturnPressed: card.clicked()
     Keys.onEnterPressed: card.clicked()
 
@@ -44,6 +45,7 @@ T.AbstractButton {
         }
         Item { Layout.fillHeight: true }
     }
+    indicator: null
     background: Item {
         RoundedShape {
             anchors.fill: parent

@@ -4,7 +4,7 @@ import QtQuick.Templates as T
 
 // One pane in the sidebar: its icon tile and title, in the accent colour when selected. The
 // sidebar as a whole takes the keyboard focus; the rows answer the pointer and screen readers.
-T.AbstractButton {
+T.TabButton {
     id: row
     property string symbol
     property var colors: Tiles.gray
@@ -17,10 +17,11 @@ T.AbstractButton {
     leftPadding: 8
     rightPadding: 8
     implicitHeight: 30
-    Accessible.role: Accessible.PageTab
     Accessible.name: text
-    Accessible.selectable: true
-    Accessible.selected: selected
+    // Shown as chosen only while it is the selected pane; a click asks, the sidebar answers.
+    checked: selected
+    autoExclusive: false
+    onClicked: checked = Qt.binding(function() { return row.selected })
 
     contentItem: RowLayout {
         spacing: 8

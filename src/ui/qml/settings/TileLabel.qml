@@ -8,6 +8,8 @@ RowLayout {
     property string subtitle
     property string symbol
     property var colors: Tiles.gray
+    // Set where a control already reads the title out (a switch labelled by this).
+    property bool textsIgnored: false
 
     spacing: 10
 
@@ -26,6 +28,7 @@ RowLayout {
             size: 13
             Layout.fillWidth: true
             wrapMode: Text.WordWrap
+            Accessible.ignored: label.textsIgnored
         }
         PaneText {
             visible: label.subtitle !== ""
@@ -34,6 +37,7 @@ RowLayout {
             secondary: true
             Layout.fillWidth: true
             wrapMode: Text.WordWrap
+            Accessible.ignored: label.textsIgnored
         }
     }
 }
