@@ -294,6 +294,13 @@ TEST_F(SettingsDesktop, TheKeyboardAloneChangesSettingsAndTheyReachTheFile) {
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return savedSettings().value("headsUpSeconds").toInt() == 0; }, 1000));
     EXPECT_EQ(item("headsUpBox")->property("displayText").toString(), QStringLiteral("Don't warn me"));
+    // A menu opens again as often as asked; Escape closes it and changes nothing.
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(key("space"));
+        ASSERT_TRUE(key("Down"));
+        ASSERT_TRUE(key("Escape"));
+    }
+    EXPECT_EQ(savedSettings().value("headsUpSeconds").toInt(), 0);
 }
 
 TEST_F(SettingsDesktop, APresetCardIsHighlightedUntilATimingChanges) {

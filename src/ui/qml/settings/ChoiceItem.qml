@@ -31,11 +31,12 @@ T.ItemDelegate {
         color: entry.highlighted ? entry.palette.highlightedText : entry.palette.text
         Accessible.ignored: true
     }
+    // A rectangle, not a shape: pop-up items leave the scene when the menu closes, and the
+    // software renderer cannot draw a shape again once it has.
     background: Item {
-        RoundedShape {
+        Rectangle {
             anchors.fill: parent
             radius: 5
-            continuous: false
             color: entry.highlighted ? entry.palette.highlight : "transparent"
         }
         Symbol {

@@ -127,12 +127,12 @@ RowLayout {
                 currentIndex: box.highlightedIndex
                 chosenIndex: box.currentIndex
             }
-            background: RoundedShape {
+            // A rectangle, not a shape, as everything in a pop-up (see ChoiceItem).
+            background: Rectangle {
                 radius: 8
-                continuous: false
                 color: box.palette.base
-                borderColor: Qt.rgba(row.primary.r, row.primary.g, row.primary.b, 0.22)
-                borderWidth: 1
+                border.color: Qt.rgba(row.primary.r, row.primary.g, row.primary.b, 0.22)
+                border.width: 1
             }
         }
     }

@@ -26,11 +26,13 @@ T.Popup {
 
     T.Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.32) }
 
-    background: RoundedShape {
+    // Rectangles, not shapes, in a pop-up: its items leave the scene when it closes, and the
+    // software renderer cannot draw a shape again once it has.
+    background: Rectangle {
         radius: 12
         color: dialog.palette.window
-        borderColor: Qt.rgba(dialog.primary.r, dialog.primary.g, dialog.primary.b, 0.18)
-        borderWidth: 1
+        border.color: Qt.rgba(dialog.primary.r, dialog.primary.g, dialog.primary.b, 0.18)
+        border.width: 1
     }
     ColumnLayout {
         spacing: 8

@@ -44,13 +44,14 @@ T.Button {
         }
         Item { Layout.fillWidth: true; Layout.leftMargin: -5 }
     }
-    background: RoundedShape {
+    // Rectangles, not shapes: the button also sits in pop-ups, whose items leave the scene when
+    // they close, and the software renderer cannot draw a shape again once it has.
+    background: Rectangle {
         radius: 6
-        continuous: false
         color: button.down ? Qt.darker(button.palette.button, 1.12)
                            : button.hovered ? Qt.lighter(button.palette.button, 1.04) : button.palette.button
-        borderColor: button.visualFocus ? button.palette.highlight
-                                        : Qt.rgba(button.primary.r, button.primary.g, button.primary.b, 0.2)
-        borderWidth: button.visualFocus ? 2 : 1
+        border.color: button.visualFocus ? button.palette.highlight
+                                         : Qt.rgba(button.primary.r, button.primary.g, button.primary.b, 0.2)
+        border.width: button.visualFocus ? 2 : 1
     }
 }
