@@ -24,6 +24,11 @@ class ViewsLoader;
 // a dark edge, so it reads on dark and light trays alike.
 QImage trayImage(const QString& text, int size);
 
+// Where a panel of `size` goes inside `area`: centred on the icon, below an icon in the top half
+// of the area and above one in the bottom half. When the tray does not say where its icon is
+// (`icon` empty), the same against the pointer, which has just clicked the icon.
+QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area);
+
 class StatusController : public QObject {
     Q_OBJECT
 public:
@@ -54,7 +59,6 @@ private Q_SLOTS:
 private:
     void buildMenu();
     void updateMenu();
-    QPoint panelPosition(QSize size) const;
 
     AppModel& m_model;
     ViewsLoader& m_views;
