@@ -55,8 +55,11 @@ private Q_SLOTS:
     // The panel closes before the window opens.
     void onSettings();
     void onStats();
+    // Marks the first frame after the panel opens, for the benchmark.
+    void traceFrame();
 
 private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void buildMenu();
     void updateMenu();
 
@@ -73,6 +76,7 @@ private:
     QString m_shownText;
     bool m_imageDrawn = false;
     qint64 m_closedAtMs = -1;
+    bool m_awaitingFrame = false;
 };
 
 }  // namespace tarnwick
