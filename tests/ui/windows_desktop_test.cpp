@@ -2,6 +2,9 @@
 // views module as the program creates them, clicked and typed at with xdotool. The model runs on
 // fake ports and a manual clock, with a real autostart entry in a temporary config folder.
 
+#include <csignal>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -24,16 +27,39 @@ constexpr int waitMs = 5000;
 constexpr double hour = 3600, day = 86400;
 
 // Runs a program to its end; its standard output, or nothing when it failed.
-std::optional<QString> run(const QString& program, const QStringList& arguments) {
+std::optional<QString> run(const QString& program, const QStringList& arguments, int timeoutMs = waitMs) {
     QProcess p;
     p.start(program, arguments);
-    if (!p.waitForStarted(2000) || !QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, waitMs))
+    if (!p.waitForStarted(2000) || !QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, timeoutMs))
         return std::nullopt;
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return std::nullopt;
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 bool xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments).has_value(); }
+
+// What screen readers find of this program: "role<TAB>name" of every showing object, one a line.
+QStringList accessibleTree() {
+    const auto out = run(QStringLiteral("/usr/bin/python3"),
+                         {QStringLiteral(TARNWICK_SOURCE_DIR "/tests/e2e/accessible_tree.py"),
+                          QCoreApplication::applicationName()},
+                         15000);
+    return out ? out->split(u'\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+// Waits until every line is in the tree; empty then, else the lines missing and the tree.
+std::string missingFromTree(const QStringList& lines) {
+    QStringList missing = lines, tree;
+    (void)QTest::qWaitFor([&] {
+        tree = accessibleTree();
+        missing.clear();
+        for (const QString& line : lines)
+            if (!tree.contains(line)) missing << line;
+        return missing.isEmpty();
+    }, 20000);
+    if (missing.isEmpty()) return {};
+    return ("missing:\n" + missing.join(u'\n') + "\nin the tree:\n" + tree.join(u'\n')).toStdString();
+}
 
 class Windows : public ::testing::Test {
 protected:
@@ -203,8 +229,70 @@ TEST_F(Windows, TheStatsButtonsAnswerTheKeyboard) {
     ASSERT_NE(open(QStringLiteral("StatsWindow.qml")), nullptr);
     ASSERT_TRUE(key(QStringLiteral("Tab")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return item("takeOne")->property("activeFocus").toBool(); }, waitMs));
+    screenshot(QStringLiteral("stats-keyboard-focus.png"));
     ASSERT_TRUE(key(QStringLiteral("space")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::holds_alternative<phase::OnBreak>(model->phase()); }, waitMs));
+}
+
+TEST_F(Windows, TheWelcomeCanBeWalkedWithTheKeyboardAlone) {
+    ASSERT_NE(open(QStringLiteral("OnboardingWindow.qml")), nullptr);
+    // Tab reaches the first preset, Down the next one, Space chooses it.
+    ASSERT_TRUE(xdotool({"key", "--delay", "150", "Tab", "Down", "space"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return item("preset1")->property("chosen").toBool(); }, waitMs));
+    screenshot(QStringLiteral("onboarding-keyboard-focus.png"));
+    ASSERT_TRUE(key(QStringLiteral("Return")));
+    ASSERT_TRUE(waitForStep(2));
+    EXPECT_TRUE(matches(Preset::focus, model->settings()));
+    // The switch is the first control of the second step, at once; Space turns it off.
+    ASSERT_TRUE(xdotool({"key", "--delay", "150", "Tab", "space"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !item("login")->property("checked").toBool(); }, waitMs));
+    ASSERT_TRUE(key(QStringLiteral("Return")));
+    ASSERT_TRUE(waitForStep(3));
+    EXPECT_FALSE(model->settings().launchAtLogin);
+    ASSERT_TRUE(key(QStringLiteral("Return")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, waitMs));
+    EXPECT_TRUE(model->settings().onboarded);
+}
+
+TEST_F(Windows, EveryTextAndControlOfBothWindowsIsReadableThroughTheAccessibilityBus) {
+    ASSERT_NE(open(QStringLiteral("OnboardingWindow.qml")), nullptr);
+    EXPECT_EQ(missingFromTree({"label\tWelcome to Tarnwick",
+                               "label\tEye breaks that wait for the right moment. How often should we remind you?",
+                               "radio button\t20-20-20", "radio button\tDeep focus", "radio button\tGentle",
+                               "label\tStep 1 of 3", "push button\tContinue"}),
+              "");
+    ASSERT_TRUE(press("primary"));
+    ASSERT_TRUE(waitForStep(2));
+    EXPECT_EQ(missingFromTree({"label\tBreaks wait while you're busy", "label\tMeetings or calls",
+                               "label\tFull-screen games", "label\tTyping",
+                               "check box\tStart Tarnwick when I log in", "push button\tBack",
+                               "label\tStep 2 of 3"}),
+              "");
+    ASSERT_TRUE(press("primary"));
+    ASSERT_TRUE(waitForStep(3));
+    EXPECT_EQ(missingFromTree({"label\tYou're all set",
+                               "label\tTarnwick lives in your system tray. Your first break is in 20 minutes.",
+                               "label\tClick the tray icon to pause or take a break",
+                               "label\tPress Ctrl Alt B in any app for a break right now",
+                               "label\tPress esc twice to skip a break when you have to",
+                               "label\tTarnwick helps you rest your eyes. It isn't medical advice.",
+                               "push button\tStart Tarnwick"}),
+              "");
+    delete window;
+    window = nullptr;
+
+    std::vector<BreakRecord> monday(3, {instantAt(t0 - hour), BreakKind::micro, Outcome::taken});
+    monday.push_back({instantAt(t0 - hour), BreakKind::micro, Outcome::skipped});
+    history(monday, t0);
+    ASSERT_NE(open(QStringLiteral("StatsWindow.qml")), nullptr);
+    const QString range = viewModel("tarnwick::StatsViewModel")->property("rangeText").toString();
+    EXPECT_EQ(missingFromTree({"label\tThis week", "label\t" + range, "label\tBreaks taken",
+                               "label\t75% of finished breaks", "label\tSkipped", "label\t4 skips left",
+                               "label\tHeld for you", "label\tStreak", "label\tdays at 80%+",
+                               "label\tBreaks per day", "label\tMon: 3 taken, 1 skipped",
+                               "label\tSun: 0 taken, 0 skipped", "label\tYou rested your eyes 3 times this week.",
+                               "push button\tCopy as text"}),
+              "");
 }
 
 }  // namespace
@@ -212,6 +300,17 @@ TEST_F(Windows, TheStatsButtonsAnswerTheKeyboard) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    // Screen readers reach the windows through the accessibility bus: one for this run, up before
+    // the application so that it registers at once.
+    qint64 bus = 0;
+    if (QProcess::startDetached(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {"--launch-immediately"}, {}, &bus))
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        status = RUN_ALL_TESTS();
+    }
+    if (bus > 0) ::kill(pid_t(bus), SIGTERM);
+    return status;
 }

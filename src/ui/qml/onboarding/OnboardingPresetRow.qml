@@ -6,30 +6,31 @@ import Tarnwick.Ui  // the module's C++ types
 
 // One timing preset to choose from: a mark (a sunset disc with a tick when chosen, a ring
 // otherwise), the name with its summary, and a tag at the end. The whole row reacts; screen
-// readers read it as a radio button.
-T.AbstractButton {
+// readers read it as a radio button. Clicking only asks: `chosen` comes from the view model.
+T.RadioButton {
     id: row
     property string name
     property string summary
     property string tag
     property bool chosen: false
 
+    checkable: false
+    autoExclusive: false
+    checked: chosen
+    indicator: null
     padding: 12
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    Accessible.role: Accessible.RadioButton
     Accessible.name: name
     Accessible.description: summary + ", " + tag
-    Accessible.checkable: true
-    Accessible.checked: chosen
 
     background: RoundedShape {
         radius: 12
         color: Qt.rgba(1, 1, 1, row.chosen ? 0.14 : 0.06)
         borderColor: Qt.rgba(1, 1, 1, row.chosen ? 0.30 : 0.10)
         borderWidth: 1
-        ViewFocusRing { shown: row.visualFocus; radius: 15; border.color: "white" }
     }
+    ViewFocusRing { shown: row.visualFocus; radius: 15; border.color: "white" }
 
     contentItem: RowLayout {
         spacing: 12

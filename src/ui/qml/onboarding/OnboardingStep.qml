@@ -7,7 +7,8 @@ Item {
     property bool shown: false
 
     opacity: shown ? 1 : 0
-    visible: opacity > 0
+    // Shown at once, so that Tab finds the new step's controls before its fade has begun.
+    visible: shown || opacity > 0
     enabled: shown
     transform: Translate { y: step.shown ? 0 : 8; Behavior on y { NumberAnimation { duration: 250; easing.type: Easing.OutCubic } } }
     Behavior on opacity { NumberAnimation { duration: 250; easing.type: Easing.OutCubic } }

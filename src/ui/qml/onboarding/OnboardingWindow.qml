@@ -35,20 +35,30 @@ Window {
         }
     }
 
-    // The control that had the keyboard may have gone with its step: the keys go back to the
-    // window, where Return still presses the primary button.
+    // Return presses the primary button on every step, wherever the keyboard is.
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        onActivated: vm.next()
+    }
+
+    // The control that had the keyboard may have gone with its step: the keyboard goes back to
+    // the window's content, from where Tab reaches the new step's controls. Checked once the
+    // step's bindings have all settled.
     readonly property int step: vm.step
-    onStepChanged: {
-        const item = root.activeFocusItem
-        if (!item || !item.enabled || !item.visible) content.forceActiveFocus()
+    onStepChanged: keyboardCheck.restart()
+    Timer {
+        id: keyboardCheck
+        interval: 0
+        onTriggered: {
+            const item = root.activeFocusItem
+            if (!item || !item.enabled || !item.visible || item === root.contentItem) content.forceActiveFocus()
+        }
     }
 
     Item {
         id: content
         anchors.fill: parent
         focus: true
-        Keys.onReturnPressed: vm.next()
-        Keys.onEnterPressed: vm.next()
 
         Picture {
             anchors.fill: parent
