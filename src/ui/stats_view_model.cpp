@@ -59,6 +59,10 @@ QString shareClipboardText(std::int64_t taken) {
         .arg(number(taken), timesWord(taken));
 }
 
+QString skipsLeftText(std::int64_t skipsLeft) {
+    return skipsLeft == 1 ? QStringLiteral("1 skip left") : number(skipsLeft) + QStringLiteral(" skips left");
+}
+
 QString streakSubtitle(std::int64_t streak) {
     return streak == 1 ? QStringLiteral("day at 80%+") : QStringLiteral("days at 80%+");
 }
@@ -99,7 +103,7 @@ StatsViewModel::Values StatsViewModel::compute() {
     v.takenValue = number(week.taken);
     v.takenSubtitle = number(finishedPercent(week.taken, week.skipped)) + QStringLiteral("% of finished breaks");
     v.skippedValue = number(week.skipped);
-    v.skippedSubtitle = number(m_model->skipsLeftThisWeek()) + QStringLiteral(" skips left");
+    v.skippedSubtitle = skipsLeftText(m_model->skipsLeftThisWeek());
     v.heldValue = number(week.held);
     v.streakValue = number(week.streak);
     v.streakSubtitle = streakSubtitle(week.streak);

@@ -36,6 +36,8 @@ QString shareLine(std::int64_t taken);
 QString shareClipboardText(std::int64_t taken);
 // "day at 80%+" for a streak of exactly one day, "days at 80%+" otherwise.
 QString streakSubtitle(std::int64_t streak);
+// "1 skip left" for exactly one, else the number and " skips left".
+QString skipsLeftText(std::int64_t skipsLeft);
 // What a screen reader says for one day's column: "Mon: 3 taken, 1 skipped".
 QString dayAccessibleText(const DaySummary& day);
 

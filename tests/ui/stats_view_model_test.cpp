@@ -54,6 +54,9 @@ TEST(StatsPresenter, CountsSpeakInTheSingularForExactlyOne) {
     EXPECT_EQ(streakSubtitle(0), "days at 80%+");
     EXPECT_EQ(streakSubtitle(1), "day at 80%+");
     EXPECT_EQ(streakSubtitle(2), "days at 80%+");
+    EXPECT_EQ(skipsLeftText(0), "0 skips left");
+    EXPECT_EQ(skipsLeftText(1), "1 skip left");
+    EXPECT_EQ(skipsLeftText(5), "5 skips left");
     EXPECT_EQ(dayAccessibleText({instantAt(t0), "Mon", 3, 1}), "Mon: 3 taken, 1 skipped");
 }
 
