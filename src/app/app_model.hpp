@@ -79,6 +79,8 @@ public:
 
     // The user's calendar; the current time zone unless a test gives another.
     void setCalendarSource(std::function<Calendar()> source);
+    // The calendar the week and the day are computed in, looked up now.
+    Calendar calendar() const { return m_calendar(); }
 
     // Starts the one-second tick and the sleep and wake observers, then ticks once.
     void start();

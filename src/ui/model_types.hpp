@@ -1,7 +1,8 @@
 #pragma once
 
-// The model's and the view models' types as QML sees them: views are given them and read their
-// properties, but never create one.
+// The model's and the view models' types as QML sees them: views are given the model and the
+// controllers' view models and read their properties; a window's own view model is made by the
+// window itself from the model it is given.
 
 #include <QtQml/qqml.h>
 
@@ -9,7 +10,9 @@
 #include "app/settings_model.hpp"
 #include "ui/break_view_models.hpp"
 #include "ui/menu_bar_view_model.hpp"
+#include "ui/onboarding_view_model.hpp"
 #include "ui/settings_view_model.hpp"
+#include "ui/stats_view_model.hpp"
 
 namespace tarnwick {
 
@@ -67,6 +70,18 @@ struct ChoicePickerModelForeign {
     QML_FOREIGN(tarnwick::ChoicePickerModel)
     QML_NAMED_ELEMENT(ChoicePickerModel)
     QML_UNCREATABLE("Made by the settings view model.")
+};
+
+struct StatsViewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::StatsViewModel)
+    QML_NAMED_ELEMENT(StatsViewModel)
+};
+
+struct OnboardingViewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::OnboardingViewModel)
+    QML_NAMED_ELEMENT(OnboardingViewModel)
 };
 
 }  // namespace tarnwick

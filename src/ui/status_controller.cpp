@@ -4,10 +4,15 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWidget>
 
+#include <time.h>
+
+#include "platform/x11/panel_hints.hpp"
 #include "ui/menu_bar_view_model.hpp"
 #include "ui/views_loader.hpp"
 
@@ -26,13 +31,24 @@ QPainterPath glyph(QPointF origin, qreal width, qreal height) {
     return path;
 }
 
-// Strokes a path white over a slightly wider dark edge.
+// Strokes a path white over a wider, nearly opaque dark edge: the white carries it on a dark tray,
+// the edge on a light one.
 void strokeLegibly(QPainter& p, const QPainterPath& path, qreal width) {
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 0, 110), width + 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(0, 0, 0, 200), width + 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
     p.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
+}
+
+// Timing marks for the tray benchmark, off unless QT_LOGGING_RULES turns on tarnwick.trace.debug.
+Q_LOGGING_CATEGORY(lcTrace, "tarnwick.trace", QtInfoMsg)
+
+// CLOCK_MONOTONIC in nanoseconds, the clock a benchmark in another process reads too.
+qint64 monotonicNs() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
 constexpr qint64 reopenGuardMs = 400;  // a click on the icon that closed the panel does not reopen it
@@ -64,7 +80,7 @@ QImage trayImage(const QString& text, int size) {
     const QFontMetricsF metrics(font);
     const qreal x = (size - metrics.horizontalAdvance(text)) / 2;
     letters.addText(QPointF(x, size - metrics.descent() - 0.5 * unit), font, text);
-    p.setPen(QPen(QColor(0, 0, 0, 120), 1.8 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(0, 0, 0, 200), 2.2 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(letters);
     p.setPen(Qt::NoPen);
@@ -86,7 +102,19 @@ StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject*
     connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateMenu);
     updateTitle();
     updateMenu();
+    if (lcTrace().isDebugEnabled()) qApp->installEventFilter(this);
     m_tray.show();
+}
+
+bool StatusController::eventFilter(QObject* watched, QEvent* event) {
+    // The first paint of the tray's icon window: the icon is in the tray and drawn. Its window id
+    // lets the benchmark find where the tray has put it.
+    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+        qstrcmp(watched->metaObject()->className(), "QSystemTrayIconSys") == 0) {
+        qCDebug(lcTrace).noquote() << "tray-icon-drawn" << monotonicNs() << static_cast<QWidget*>(watched)->winId();
+        qApp->removeEventFilter(this);
+    }
+    return false;
 }
 
 StatusController::~StatusController() { delete m_panel.data(); }
@@ -160,11 +188,23 @@ void StatusController::openPanel() {
         connect(m_panel, SIGNAL(closeRequested()), this, SLOT(closePanel()));
         connect(m_panel, SIGNAL(settingsRequested()), this, SLOT(onSettings()));
         connect(m_panel, SIGNAL(statsRequested()), this, SLOT(onStats()));
+        if (lcTrace().isDebugEnabled()) connect(m_panel, SIGNAL(frameSwapped()), this, SLOT(traceFrame()));
         connect(m_panel, &QWindow::activeChanged, this, [this] {
             if (m_panel && m_panel->isVisible() && !m_panel->isActive()) closePanel();
         });
     }
-    m_panel->setPosition(panelPosition(m_panel->size()));
+    const QRect icon = m_tray.geometry();
+    const QPoint pointer = QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(icon.isValid() ? icon.center() : pointer);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    QRect area = screen ? screen->availableGeometry() : QRect(pointer, m_panel->size());
+    // With several monitors Qt reports each one whole; the window manager knows the panels' edges.
+    if (const auto work = x11::workArea()) {
+        const QRect free = area & QRect(work->x, work->y, work->width, work->height);
+        if (free.width() >= m_panel->width() && free.height() >= m_panel->height()) area = free;
+    }
+    m_panel->setPosition(placePanel(m_panel->size(), icon, pointer, area));
+    m_awaitingFrame = true;
     m_panel->show();
     m_panel->raise();
     m_panel->requestActivate();
@@ -174,6 +214,12 @@ void StatusController::closePanel() {
     if (!m_panel || !m_panel->isVisible()) return;
     m_panel->hide();
     m_closedAtMs = QDateTime::currentMSecsSinceEpoch();
+}
+
+void StatusController::traceFrame() {
+    if (!m_awaitingFrame) return;
+    m_awaitingFrame = false;
+    qCDebug(lcTrace).noquote() << "panel-drawn" << monotonicNs();
 }
 
 void StatusController::onSettings() {
@@ -186,17 +232,10 @@ void StatusController::onStats() {
     openStats();
 }
 
-QPoint StatusController::panelPosition(QSize size) const {
-    const QRect icon = m_tray.geometry();
-    const QPoint anchor = icon.isValid() ? icon.center() : QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(anchor);
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(anchor, size);
-    int x = anchor.x() - size.width() / 2;
-    // Below an icon in the top half of the screen, above one in the bottom half.
-    int y = !icon.isValid() ? anchor.y()
-            : icon.center().y() < area.center().y() ? icon.bottom() + 4
-                                                    : icon.top() - size.height() - 4;
+QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area) {
+    const QRect anchor = icon.isValid() ? icon : QRect(pointer, QSize(1, 1));
+    int x = anchor.center().x() - size.width() / 2;
+    int y = anchor.center().y() < area.center().y() ? anchor.bottom() + 4 : anchor.top() - size.height() - 4;
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width() + 1));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height() + 1));
     return {x, y};

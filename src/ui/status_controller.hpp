@@ -24,6 +24,11 @@ class ViewsLoader;
 // a dark edge, so it reads on dark and light trays alike.
 QImage trayImage(const QString& text, int size);
 
+// Where a panel of `size` goes inside `area`: centred on the icon, below an icon in the top half
+// of the area and above one in the bottom half. When the tray does not say where its icon is
+// (`icon` empty), the same against the pointer, which has just clicked the icon.
+QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area);
+
 class StatusController : public QObject {
     Q_OBJECT
 public:
@@ -50,11 +55,13 @@ private Q_SLOTS:
     // The panel closes before the window opens.
     void onSettings();
     void onStats();
+    // Marks the first frame after the panel opens, for the benchmark.
+    void traceFrame();
 
 private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void buildMenu();
     void updateMenu();
-    QPoint panelPosition(QSize size) const;
 
     AppModel& m_model;
     ViewsLoader& m_views;
@@ -69,6 +76,7 @@ private:
     QString m_shownText;
     bool m_imageDrawn = false;
     qint64 m_closedAtMs = -1;
+    bool m_awaitingFrame = false;
 };
 
 }  // namespace tarnwick

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 
 #include "core/time.hpp"
@@ -21,9 +22,19 @@ inline QString text(std::string_view value) { return QString::fromUtf8(value.dat
 inline qint64 whole(double value) { return qint64(std::clamp(value, -9.2e18, 9.2e18)); }
 
 // The local time of day in the user's short form, e.g. "15:45" or "3:45 PM".
+// The locale's short time without seconds: some locales' short format (C, POSIX) carries them.
+inline QString shortTimeFormat() {
+    static const QString format = [] {
+        QString f = QLocale::system().timeFormat(QLocale::ShortFormat);
+        f.remove(QRegularExpression(QStringLiteral("[:.]ss")));
+        return f;
+    }();
+    return format;
+}
+
 inline QString localTime(Instant instant) {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(whole(std::floor(epochSeconds(instant))));
-    return QLocale::system().toString(local.time(), QLocale::ShortFormat);
+    return QLocale::system().toString(local.time(), shortTimeFormat());
 }
 
 }  // namespace tarnwick::view

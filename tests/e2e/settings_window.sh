@@ -33,14 +33,18 @@ expect() {
     fail "nothing reads as '$line'"
 }
 
-# The program's visible windows titled "Tarnwick Settings" (the search also matches by class).
-settings_windows() {
-    local w n=0
-    for w in $(xdotool search --onlyvisible --pid "$pid" --name '^Tarnwick Settings$' 2>/dev/null); do
-        [ "$(xdotool getwindowname "$w")" = 'Tarnwick Settings' ] && n=$((n + 1))
+press() { /usr/bin/python3 "$tree" tarnwick --press "$1" || fail "no button '$1' to press"; }
+
+# The program's visible windows with exactly this title, one id a line. (With --pid, xdotool's
+# search lists the program's windows whatever their names.)
+windows_named() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && echo "$w"
     done
-    echo $n
+    return 0
 }
+settings_windows() { windows_named 'Tarnwick Settings' | wc -l; }
 
 # "Settings" in the tray menu: a right click on the icon, then the entry above "Quit".
 open_from_tray() {
@@ -102,7 +106,18 @@ for pane in 'Smart Pause' 'Wellness Reminders' 'Break Screen' 'Sounds' 'Privacy 
         'Wellness Reminders') expect -F $'push button\tPreview the blink reminder' ;;
         'Break Screen') expect -F $'radio button\tSunset'; expect -F $'push button\tTry a 20-second break' ;;
         'Sounds') expect -F $'combo box\tSound'; expect -F $'push button\tPlay sound' ;;
-        'Privacy & Data') expect -F $'push button\tExport\u2026'; expect -E $'label\tYour settings and [0-9]+ recorded breaks? are stored only on this computer, in ~/.*' ;;
+        'Privacy & Data')
+            expect -F $'push button\tExport\u2026'
+            expect -E $'label\tYour settings and [0-9]+ recorded breaks? are stored only on this computer, in ~/.*'
+            # Pressed through the accessibility bus, Export… opens the save dialog; Escape cancels it.
+            press $'Export\u2026'
+            dialog() { [ -n "$(windows_named 'Export settings and break history')" ]; }
+            for _ in $(seq 50); do dialog && break; sleep 0.1; done
+            dialog || fail "Export… did not open the save dialog"
+            xdotool windowactivate --sync "$(windows_named 'Export settings and break history' | head -1)" 2>/dev/null || true
+            xdotool key Escape
+            for _ in $(seq 50); do dialog || break; sleep 0.1; done
+            dialog && fail "Escape did not close the save dialog" ;;
         'About') expect -E $'label\tVersion [0-9.]+ · personal build' ;;
     esac
 done

@@ -10,16 +10,20 @@
 
 #include "model_rig.hpp"
 #include "ui/menu_bar_view_model.hpp"
+#include "ui/status_controller.hpp"
 
 namespace tarnwick {
 namespace {
 
 using fakes::t0;
 
-// The local short time of a UTC wall-clock time in the rig's first days.
+// The local short time of a UTC wall-clock time in the rig's first days, as a person reads it:
+// the locale's short format, or hours and minutes where that format shows seconds (C, POSIX).
 QString shortTime(int day, int hour, int minute = 0) {
-    const QDateTime utc(QDate(2026, 3, day), QTime(hour, minute), Qt::UTC);
-    return QLocale::system().toString(utc.toLocalTime().time(), QLocale::ShortFormat);
+    const QTime local = QDateTime(QDate(2026, 3, day), QTime(hour, minute), Qt::UTC).toLocalTime().time();
+    if (QLocale::system().timeFormat(QLocale::ShortFormat).contains(QStringLiteral("ss")))
+        return local.toString(QStringLiteral("HH:mm"));
+    return QLocale::system().toString(local, QLocale::ShortFormat);
 }
 
 struct Panel : fakes::ModelRig {
@@ -180,6 +184,26 @@ TEST(TrayText, NamesThePhaseOrCountsDownAndHidesWithTheCountdownOff) {
         p.edit([](Settings& s) { s.menuBarCountdown = false; });
         EXPECT_EQ(trayTitle(*p.model), QString());
         EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + text);
+    }
+}
+
+TEST(PanelPlacement, SitsAgainstTheIconOrThePointerInsideTheFreeArea) {
+    const QSize panel(304, 400);
+    const QRect area(0, 27, 1280, 997);  // a 27-pixel bar along the top
+    const struct {
+        const char* name;
+        QRect icon;
+        QPoint pointer, at;
+    } cases[] = {
+        {"icon in a top bar: below it, centred", {600, 2, 22, 22}, {0, 0}, {458, 27}},
+        {"icon at the right end: kept inside", {1250, 2, 22, 22}, {0, 0}, {976, 27}},
+        {"icon in a bottom bar: above it", {600, 1000, 22, 22}, {0, 0}, {458, 596}},
+        {"no icon geometry: below the pointer, clear of the bar", {}, {12, 13}, {0, 27}},
+        {"no icon geometry, pointer low: above it", {}, {700, 1010}, {548, 606}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(placePanel(panel, c.icon, c.pointer, area), c.at);
     }
 }
 

@@ -1,5 +1,6 @@
-// The tray item and its panel on the virtual desktop of scripts/with-desktop (trayer as the
-// XEmbed tray), with the views module loaded as the program loads it and clicks made by xdotool.
+// The tray item and its panel on the virtual desktop of scripts/with-desktop, in either tray host
+// it offers: trayer (XEmbed, dark) or xfce4-panel's status tray (StatusNotifierItem, light). The
+// views module is loaded as the program loads it; clicks are made by xdotool.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <QWindow>
 
 #include "model_rig.hpp"
+#include "platform/x11/panel_hints.hpp"
 #include "ui/status_controller.hpp"
 #include "ui/views_loader.hpp"
 
@@ -29,16 +31,38 @@ bool xdotool(const QStringList& arguments) {
 
 bool clickAt(QPoint at) { return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}); }
 
+bool statusNotifierHost() { return qgetenv("TARNWICK_DESKTOP_TRAY") == "sni"; }
+
+QImage grab(QRect r) { return QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage(); }
+
+// A StatusNotifierItem host does not tell the item where it shows it: find the icon in the panel
+// along the top of the screen (the strip above the window manager's work area) as the pixels that differ from
+// the panel's own colour at its far end.
+QRect iconInTopPanel() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto work = x11::workArea();
+    const int height = work ? work->y - screen.top() : 0;
+    if (height <= 0) return {};
+    const QImage strip = grab({screen.left(), screen.top(), screen.width(), height});
+    const QRgb panel = strip.pixel(strip.width() - 2, height / 2);
+    QRect found;
+    for (int y = 1; y < height - 1; ++y)
+        for (int x = 0; x < strip.width(); ++x)
+            if (strip.pixel(x, y) != panel) found |= QRect(x, y, 1, 1);
+    return found.translated(screen.topLeft());
+}
+
 class Tray : public ::testing::Test {
 protected:
     void SetUp() override {
         rig.makeModel();
         status = std::make_unique<StatusController>(*rig.model, loader);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return status->tray().geometry().isValid(); }, waitMs)) << "the icon never embedded";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return icon().isValid(); }, waitMs)) << "the icon never appeared";
         QTest::qWait(300);  // the tray settles its layout
     }
+    QRect icon() const { return statusNotifierHost() ? iconInTopPanel() : status->tray().geometry(); }
     QWindow* openByClick() {
-        if (!clickAt(status->tray().geometry().center())) return nullptr;
+        if (!clickAt(icon().center())) return nullptr;
         (void)QTest::qWaitFor([&] { return status->panel() && status->panel()->isVisible(); }, waitMs);
         return status->panel();
     }
@@ -53,15 +77,24 @@ protected:
         centre += status->panel()->position();
         return clickAt(centre.toPoint());
     }
-    QString header() const {
+    QString shown(const char* property) const {
         auto* vm = status->panel()->property("vm").value<QObject*>();
-        return vm ? vm->property("label").toString() : QString();
+        return vm ? vm->property(property).toString() : QString();
+    }
+    QString header() const { return shown("label"); }
+    // Saved with the tray host in the name, as tray-<host>-<name>.png.
+    static void save(const QImage& image, const QString& name) {
+        const QString host = statusNotifierHost() ? QStringLiteral("sni") : QStringLiteral("xembed");
+        image.save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(QStringLiteral("tray-%1-%2.png").arg(host, name)));
     }
     void screenshot(const QString& name) const {
         QTest::qWait(400);
-        const QRect frame = status->panel()->frameGeometry().adjusted(-8, -30, 8, 8);
-        QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-            .save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(name));
+        save(grab(status->panel()->frameGeometry().adjusted(-8, -30, 8, 8)), name);
+    }
+    // The icon with the tray around it, after the image has had time to reach the tray.
+    void iconShot(const QString& name) const {
+        QTest::qWait(600);
+        save(grab(icon().adjusted(-40, -4, 40, 4)), name);
     }
 
     fakes::ModelRig rig;
@@ -76,13 +109,55 @@ TEST_F(Tray, AClickOpensThePanelAgainstTheIconInsideTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(area.contains(panel->geometry())) << "inside the screen";
     EXPECT_EQ(panel->width(), 304);
-    EXPECT_LE(std::abs(panel->y() - status->tray().geometry().bottom()), 12) << "just below the icon";
+    EXPECT_LE(std::abs(panel->y() - icon().bottom()), 12) << "just below the icon";
+    EXPECT_LE(std::abs(panel->geometry().center().x() - icon().center().x()), 160) << "beside the icon";
     EXPECT_EQ(header(), QStringLiteral("Next eye break in"));
-    screenshot(QStringLiteral("tray-panel-working.png"));
+    screenshot(QStringLiteral("panel-working"));
+
+    // A second click on the icon closes it, and a third opens it again.
+    clickAt(icon().center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "a second click closes";
+    QTest::qWait(500);
+    ASSERT_NE(openByClick(), nullptr);
+    EXPECT_TRUE(panel->isVisible());
 
     // A click elsewhere closes it.
     clickAt({200, 600});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs));
+}
+
+TEST_F(Tray, ThePanelFollowsTheHeadsUpAndTheHold) {
+    Settings settings = rig.model->settings();
+    settings.headsUpSeconds = 30;
+    rig.model->setSettings(settings);
+    const double due = rig.model->nextBreakAt();
+    rig.tickUntil(due - 20);
+    ASSERT_TRUE(std::holds_alternative<phase::HeadsUp>(rig.model->phase()));
+    ASSERT_NE(openByClick(), nullptr);
+    EXPECT_EQ(header(), QStringLiteral("Eye break starting"));
+    screenshot(QStringLiteral("panel-heads-up"));
+    status->closePanel();
+
+    // A call at the moment the break is due holds it.
+    rig.probes.camera = true;
+    rig.tickUntil(due + 90);
+    ASSERT_TRUE(std::holds_alternative<phase::Held>(rig.model->phase()));
+    QTest::qWait(500);
+    ASSERT_NE(openByClick(), nullptr);
+    EXPECT_EQ(header(), QStringLiteral("Break held"));
+    EXPECT_TRUE(shown("detail").endsWith(QStringLiteral("Held for 1 min.")));
+    screenshot(QStringLiteral("panel-held"));
+}
+
+TEST_F(Tray, TheIconShowsTheCountdownOnlyWhileItIsOn) {
+    EXPECT_EQ(status->shownText(), QStringLiteral("20m"));
+    iconShot(QStringLiteral("icon-countdown"));
+    Settings settings = rig.model->settings();
+    settings.menuBarCountdown = false;
+    rig.model->setSettings(settings);
+    EXPECT_EQ(status->shownText(), QString());
+    EXPECT_EQ(status->tray().toolTip(), QStringLiteral("Tarnwick: 20m"));
+    iconShot(QStringLiteral("icon-plain"));
 }
 
 TEST_F(Tray, PausingKeepsThePanelOpenResumingBringsTheCountdownBackAndABreakClosesIt) {
@@ -90,7 +165,7 @@ TEST_F(Tray, PausingKeepsThePanelOpenResumingBringsTheCountdownBackAndABreakClos
     ASSERT_TRUE(press("pause30"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Paused until"); }, waitMs));
     EXPECT_TRUE(status->panel()->isVisible());
-    screenshot(QStringLiteral("tray-panel-paused.png"));
+    screenshot(QStringLiteral("panel-paused"));
 
     ASSERT_TRUE(press("resume"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Next eye break in"); }, waitMs));
@@ -113,7 +188,7 @@ TEST_F(Tray, TheMenuCarriesTheCommandsAndTheIconShowsThePhase) {
     EXPECT_EQ(status->shownText(), QStringLiteral("Break"));
     EXPECT_EQ(status->tray().toolTip(), QStringLiteral("Tarnwick: Break"));
     ASSERT_NE(openByClick(), nullptr);
-    screenshot(QStringLiteral("tray-panel-break.png"));
+    screenshot(QStringLiteral("panel-break"));
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ X11InputIdle::X11InputIdle() {
 }
 
 X11InputIdle::~X11InputIdle() {
+    if (m_pendingRequest) {
+        if (xcb_connection_t* c = x11::connection()) xcb_discard_reply(c, *m_pendingRequest);
+    }
     if (m_xinputOpcode == 0) return;
     if (auto* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
     if (--g_rawKeySelections == 0) {
@@ -65,9 +68,32 @@ double X11InputIdle::idleSeconds() {
     if (!m_idleAvailable) return 0;
     xcb_connection_t* c = x11::connection();
     if (!c) return 0;
-    auto info = x11::collect<xcb_screensaver_query_info_reply_t>(
-        c, xcb_screensaver_query_info_reply, xcb_screensaver_query_info(c, m_root));
-    return info ? info->ms_since_user_input / 1000.0 : 0.0;
+    using Clock = std::chrono::steady_clock;
+    // A reply older than this is not aged but asked again: across a sleep or a long pause the
+    // input since could be anything.
+    constexpr auto freshFor = std::chrono::milliseconds(1500);
+    std::optional<double> answer;
+    if (m_pendingRequest) {
+        xcb_screensaver_query_info_cookie_t cookie{*m_pendingRequest};
+        m_pendingRequest.reset();
+        const auto age = Clock::now() - m_pendingSentAt;
+        if (age <= freshFor) {
+            // Already in, or moments away: waiting for it costs no more than a new round trip.
+            auto info = x11::collect<xcb_screensaver_query_info_reply_t>(c, xcb_screensaver_query_info_reply, cookie);
+            if (info) answer = info->ms_since_user_input / 1000.0 + std::chrono::duration<double>(age).count();
+        } else {
+            xcb_discard_reply(c, cookie.sequence);
+        }
+    }
+    if (!answer) {
+        auto info = x11::collect<xcb_screensaver_query_info_reply_t>(
+            c, xcb_screensaver_query_info_reply, xcb_screensaver_query_info(c, m_root));
+        answer = info ? info->ms_since_user_input / 1000.0 : 0.0;
+    }
+    m_pendingRequest = xcb_screensaver_query_info(c, m_root).sequence;
+    m_pendingSentAt = Clock::now();
+    xcb_flush(c);
+    return *answer;
 }
 
 double X11InputIdle::secondsSinceKeyDown() {

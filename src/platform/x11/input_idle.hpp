@@ -25,7 +25,9 @@ public:
     X11InputIdle(const X11InputIdle&) = delete;
     X11InputIdle& operator=(const X11InputIdle&) = delete;
 
-    // Seconds since the last input of any kind; 0 when the server cannot tell.
+    // Seconds since the last input of any kind; 0 when the server cannot tell. Asked once a
+    // second, it answers from the request it sent the call before, aged by the time since, so the
+    // server's reply arrives while the program sleeps instead of costing a wait of its own.
     double idleSeconds() override;
     // Seconds since the last key press seen by this object.
     double secondsSinceKeyDown() override;
@@ -40,6 +42,9 @@ private:
     bool m_idleAvailable = false;
     std::uint32_t m_root = 0;
     std::optional<std::chrono::steady_clock::time_point> m_lastKeyDown;
+    // The idle-time request in flight and when it was sent.
+    std::optional<unsigned> m_pendingRequest;
+    std::chrono::steady_clock::time_point m_pendingSentAt;
 };
 
 }  // namespace tarnwick

@@ -45,6 +45,18 @@ void showOnAllDesktops(std::uintptr_t window) {
     xcb_flush(c);
 }
 
+std::optional<WorkArea> workArea() {
+    xcb_connection_t* c = connection();
+    const xcb_window_t root = rootWindow(c);
+    if (!c || root == XCB_NONE) return std::nullopt;
+    const std::vector<std::uint32_t> desktop = readProperty32(c, root, atom(c, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
+    const std::vector<std::uint32_t> areas = readProperty32(c, root, atom(c, "_NET_WORKAREA"), XCB_ATOM_CARDINAL, 4 * 64);
+    const std::size_t at = 4 * (desktop.empty() ? 0 : desktop[0]);
+    if (areas.size() < at + 4) return std::nullopt;
+    return WorkArea{static_cast<std::int32_t>(areas[at]), static_cast<std::int32_t>(areas[at + 1]),
+                    static_cast<std::int32_t>(areas[at + 2]), static_cast<std::int32_t>(areas[at + 3])};
+}
+
 void blurBehind(std::uintptr_t window) {
     xcb_connection_t* c = connection();
     if (!c || window == 0) return;

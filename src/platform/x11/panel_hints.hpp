@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 
 namespace tarnwick::x11 {
 
@@ -16,5 +17,12 @@ void showOnAllDesktops(std::uintptr_t window);
 
 // Asks a compositing manager to blur what lies behind the whole window.
 void blurBehind(std::uintptr_t window);
+
+// The window manager's work area on the current workspace (_NET_WORKAREA): the desktop less the
+// panels and docks that reserve an edge. Toolkits ignore it once there is more than one monitor.
+struct WorkArea {
+    int x, y, width, height;
+};
+std::optional<WorkArea> workArea();
 
 }  // namespace tarnwick::x11

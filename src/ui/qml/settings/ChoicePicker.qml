@@ -70,6 +70,7 @@ RowLayout {
             row.chosen(index)
             box.currentIndex = Qt.binding(function() { return row.currentIndex })
         }
+        Accessible.onPressAction: box.popup.open()
         Keys.onReturnPressed: (event) => {
             if (!box.popup.visible) {
                 box.popup.open()

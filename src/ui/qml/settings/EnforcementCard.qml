@@ -28,6 +28,7 @@ T.RadioButton {
     onClicked: checked = Qt.binding(function() { return card.selected })
     Keys.onReturnPressed: card.clicked()
     Keys.onEnterPressed: card.clicked()
+    Accessible.onPressAction: card.clicked()
 
     indicator: null
     background: RoundedShape {

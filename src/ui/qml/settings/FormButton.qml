@@ -24,6 +24,7 @@ T.Button {
     Accessible.name: text
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
+    Accessible.onPressAction: button.clicked()
 
     contentItem: RowLayout {
         spacing: 5

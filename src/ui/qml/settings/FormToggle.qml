@@ -39,6 +39,14 @@ T.Switch {
         control.toggle()
         control.toggled()
     }
+    Accessible.onPressAction: {
+        control.toggle()
+        control.toggled()
+    }
+    Accessible.onToggleAction: {
+        control.toggle()
+        control.toggled()
+    }
 
     contentItem: RowLayout {
         spacing: control.spacing

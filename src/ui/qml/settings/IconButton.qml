@@ -19,6 +19,7 @@ T.Button {
     Accessible.name: accessibleName
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
+    Accessible.onPressAction: button.clicked()
 
     contentItem: Symbol {
         name: button.symbol

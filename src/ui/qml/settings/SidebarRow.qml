@@ -22,6 +22,7 @@ T.TabButton {
     checked: selected
     autoExclusive: false
     onClicked: checked = Qt.binding(function() { return row.selected })
+    Accessible.onPressAction: row.clicked()
 
     contentItem: RowLayout {
         spacing: 8

@@ -14,6 +14,7 @@ T.Button {
     opacity: down ? 0.7 : 1
     Accessible.role: Accessible.Button
     Accessible.name: label
+    Accessible.onPressAction: button.clicked()
     ToolTip.visible: hovered
     ToolTip.text: label
 

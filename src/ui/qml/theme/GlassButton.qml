@@ -22,6 +22,7 @@ T.Button {
     scale: down ? 0.97 : 1
     Accessible.role: Accessible.Button
     Accessible.name: text
+    Accessible.onPressAction: button.clicked()
 
     // Fillers at both ends (their margins cancel the spacing) keep the label centred when the
     // button is made wider than it.

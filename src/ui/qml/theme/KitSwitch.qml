@@ -13,6 +13,8 @@ T.Switch {
     implicitHeight: Math.max(implicitContentHeight, 18) + topPadding + bottomPadding
     Accessible.role: Accessible.CheckBox
     Accessible.name: text
+    Accessible.onPressAction: { control.toggle(); control.toggled() }
+    Accessible.onToggleAction: { control.toggle(); control.toggled() }
     Accessible.checkable: true
     Accessible.checked: checked
 

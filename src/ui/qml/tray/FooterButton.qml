@@ -18,6 +18,7 @@ T.Button {
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     Accessible.role: Accessible.Button
     Accessible.name: text
+    Accessible.onPressAction: button.clicked()
 
     background: RoundedShape {
         radius: 6

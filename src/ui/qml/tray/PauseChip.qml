@@ -16,6 +16,7 @@ T.Button {
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     Accessible.role: Accessible.Button
     Accessible.name: text
+    Accessible.onPressAction: chip.clicked()
 
     background: Rectangle {
         radius: height / 2
