@@ -36,13 +36,20 @@ void AppDelegate::launch() {
         QScreen* main = QGuiApplication::primaryScreen();
         return main ? m_wallpaper.image(main->name()).value_or(QImage()) : QImage();
     };
+    // The stats and welcome windows make their own view models from the model.
+    auto modelOnly = [this](QObject*) { return QVariantMap{{QStringLiteral("model"), QVariant::fromValue(&m_model)}}; };
     m_windows = std::make_unique<WindowController>(
         m_views, std::vector<WindowSpec>{
                      settingsWindowSpec(m_model, mainWallpaper, QCoreApplication::applicationVersion()),
+                     {QStringLiteral("stats"), QStringLiteral("StatsWindow.qml"), QStringLiteral("Tarnwick Stats"),
+                      QSize(760, 560), QSize(760, 560), modelOnly},
+                     {QStringLiteral("onboarding"), QStringLiteral("OnboardingWindow.qml"),
+                      QStringLiteral("Welcome to Tarnwick"), QSize(640, 560), QSize(640, 560), modelOnly},
                  });
 
     m_status = std::make_unique<StatusController>(m_model, m_views);
     m_status->openSettings = [this] { m_windows->open(QStringLiteral("settings")); };
+    m_status->openStats = [this] { m_windows->open(QStringLiteral("stats")); };
 
     // Ctrl+Alt+B: an eye break now.
     m_hotKey = std::make_unique<HotKey>(HotKey::defaultKeysym, HotKey::defaultModifiers,
@@ -50,6 +57,7 @@ void AppDelegate::launch() {
 
     m_model.start();
     m_model.syncLaunchAtLogin();
+    if (!m_model.settings().onboarded) m_windows->open(QStringLiteral("onboarding"));
 }
 
 void AppDelegate::showPanel() {

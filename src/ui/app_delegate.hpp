@@ -21,7 +21,8 @@ public:
     ~AppDelegate();
 
     // The launch sequence: the overlays, the nudges routed to them, the windows, the tray, the
-    // hot key, the model's tick, launch at login brought into line.
+    // hot key, the model's tick, launch at login brought into line, and the welcome window on a
+    // first start.
     void launch();
     // Opens the tray panel, as a second start of the program asks.
     void showPanel();
