@@ -59,7 +59,14 @@ bool Persistence::setAside(const QString& path) {
 
 bool Persistence::write(const QString& path, const QByteArray& contents, QString* error) const {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
+    // Unbuffered, so that a full disk fails the write itself: a failure met only while the buffer
+    // is flushed at commit would still let the short file replace the good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(contents) != contents.size()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         if (error) *error = file.errorString();
         return false;
     }
