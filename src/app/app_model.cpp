@@ -146,7 +146,16 @@ void AppModel::retryUnsavedSaves() {
     if (--m_retryCountdown > 0) return;
     m_retryCountdown = retryEveryTicks;
     if (m_settingsUnsaved) m_settingsUnsaved = !m_persistence.save(m_settings);
-    if (m_historyUnsaved) m_historyUnsaved = !m_persistence.save(m_history, m_now);
+    if (m_historyUnsaved) saveHistory();
+}
+
+void AppModel::saveHistory() {
+    // A folder that appeared since the start may hold an older history: it goes first, not away.
+    if (auto earlier = m_persistence.historyMissedAtLoad(); earlier && !earlier->empty()) {
+        m_history.insert(m_history.begin(), earlier->begin(), earlier->end());
+        m_historyMoved = true;
+    }
+    m_historyUnsaved = !m_persistence.save(m_history, m_now);
 }
 
 void AppModel::tick() {
@@ -178,7 +187,7 @@ void AppModel::apply(const Events& events) {
     }
     if (!recorded) return;
     m_historyMoved = true;
-    m_historyUnsaved = !m_persistence.save(m_history, m_now);
+    saveHistory();
     m_retryCountdown = retryEveryTicks;
 }
 

@@ -218,6 +218,7 @@ private:
     // A save that failed (folder missing, read-only or full) is tried again every few ticks until
     // it succeeds; the state in memory is never dropped.
     void retryUnsavedSaves();
+    void saveHistory();
     static constexpr int retryEveryTicks = 3;
     // A wall clock that moves this much more or less than the boot clock between two ticks was set.
     static constexpr double clockJumpSeconds = 60;

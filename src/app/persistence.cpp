@@ -88,9 +88,15 @@ Settings Persistence::loadSettings() {
     return Settings{};
 }
 
+std::optional<std::vector<BreakRecord>> Persistence::historyMissedAtLoad() {
+    if (!m_historyMissed || !QFileInfo(m_folder).isDir()) return std::nullopt;
+    return loadHistory();
+}
+
 std::vector<BreakRecord> Persistence::loadHistory() {
     QByteArray contents;
     const QString path = historyPath();
+    m_historyMissed = !QFileInfo(m_folder).isDir();
     const Read read = readFile(path, contents);
     if (read == Read::missing) return {};
     if (read == Read::ok) {

@@ -197,10 +197,19 @@ TEST_F(AppModelTest, AnUnwritableDataFolderLosesNothingAndSavingResumesByItself)
     EXPECT_EQ(model->phase(), Phase{phase::Working{}}) << "it keeps ticking";
     EXPECT_EQ(model->settings().microSeconds, 30);
 
-    ASSERT_TRUE(QFile::remove(folder));  // space returns; nothing else happens
+    // The folder becomes possible, and something put an older history there meanwhile.
+    ASSERT_TRUE(QFile::remove(folder));
+    const BreakRecord older{instantAt(t0 - 86400), BreakKind::long_, Outcome::taken};
+    {
+        Persistence earlier(folder);
+        ASSERT_TRUE(earlier.save(std::vector<BreakRecord>{older}, instantAt(t0)));
+    }
+    const auto recorded = model->history();
     const int savesBefore = persistence.settingsSaves + persistence.historySaves;
     tickUntil(clock.epoch() + 10);
     Persistence disk(folder);
+    ASSERT_EQ(model->history().size(), recorded.size() + 1);
+    EXPECT_EQ(model->history().front(), older) << "the older history is kept, ahead of this run's records";
     EXPECT_EQ(disk.loadHistory(), model->history());
     EXPECT_EQ(disk.loadSettings(), model->settings());
     // Once saved, nothing is written again until something changes.
