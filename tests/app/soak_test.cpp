@@ -4,14 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <array>
 #include <map>
 #include <random>
+
+#include <unistd.h>
 
 #include "model_rig.hpp"
 
 using namespace tarnwick;
 using namespace tarnwick::fakes;
+
+namespace {
+
+// Resident memory of this process, in bytes.
+double residentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    double pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * double(::sysconf(_SC_PAGESIZE));
+}
+
+}  // namespace
 
 TEST(Soak, AWeekOfRandomUseKeepsEveryInvariant) {
     ModelRig rig;
@@ -34,6 +49,7 @@ TEST(Soak, AWeekOfRandomUseKeepsEveryInvariant) {
     Phase before = rig.model->phase();
     std::optional<double> breakSince;  // boot-clock start of the running break
     int ticks = 0, sleeps = 0, commands = 0;
+    std::optional<double> memoryAfterADay;
     while (rig.clock.epoch() < end) {
         // The user and the system.
         if (awayFor > 0) {
@@ -152,7 +168,11 @@ TEST(Soak, AWeekOfRandomUseKeepsEveryInvariant) {
         if (!std::holds_alternative<phase::OnBreak>(phase)) breakSince.reset();
         seen = history.size();
         before = phase;
+        if (!memoryAfterADay && now >= t0 + 86400) memoryAfterADay = residentBytes();
     }
+    // Six more days add a few hundred records, nothing that grows with the ticks.
+    ASSERT_TRUE(memoryAfterADay.has_value());
+    EXPECT_LT(residentBytes() - *memoryAfterADay, 8.0 * 1024 * 1024) << "memory grew during the week";
     RecordProperty("ticks", ticks);
     EXPECT_GT(sleeps, 5);
     // Every kind of outcome came up this week.
