@@ -3,7 +3,7 @@ PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench asan clean
+.PHONY: all deps configure build test run bench asan fuzz clean
 
 all: build
 
@@ -16,8 +16,16 @@ configure: deps
 build: configure
 	@cmake --build --preset $(PRESET) -j $(JOBS)
 
+# Seconds each fuzz target runs: a few within `make test`, ten minutes with `make fuzz`.
+FUZZ_SMOKE_SECONDS ?= 5
+FUZZ_SECONDS ?= 600
+
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
+	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SMOKE_SECONDS)
+
+fuzz: deps
+	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
 
 run: build
 	@if [ -x $(BUILD_DIR)/tarnwick ]; then exec $(BUILD_DIR)/tarnwick; \

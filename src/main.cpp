@@ -1,8 +1,10 @@
 // Tarnwick: wires the Linux platform into the application model and runs the event loop.
 
 #include <csignal>
+#include <cstdio>
 
 #include <QApplication>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
 #include <sys/socket.h>
@@ -58,9 +60,22 @@ int main(int argc, char** argv) {
     Persistence persistence(Persistence::defaultFolder());
 
     SingleInstance instance(persistence.folder());
-    if (!instance.claim()) {
+    switch (instance.claim()) {
+    case SingleInstance::Claim::claimed:
+        break;
+    case SingleInstance::Claim::heldElsewhere:
         instance.notifyRunning();
         return 0;
+    case SingleInstance::Claim::unavailable:
+        // Another start in the same plight may already run: it answers on the socket.
+        if (instance.notifyRunning(300)) return 0;
+        instance.listen();
+        std::fprintf(stderr, "Tarnwick: settings and history are not saved: the data folder %s cannot be written (%s); "
+                             "they are kept in memory and saved as soon as it can be.\n",
+                     QFile::encodeName(persistence.folderPath()).constData(),
+                     instance.lockProblem().toLocal8Bit().constData());
+        std::fflush(stderr);
+        break;
     }
 
     SystemClock clock;

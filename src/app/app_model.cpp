@@ -73,13 +73,15 @@ const Calendar& AppModel::tickCalendar() {
 void AppModel::start() {
     if (m_timer.isActive()) return;
     m_timer.start();
+    // The clocks are compared at every tick whether or not the system announces sleep: an
+    // announcement can come late, or never.
+    m_watchClockGap = true;
+    m_lastMonotonic = m_ports.clock.monotonicSeconds();
+    m_lastBoot = m_ports.clock.bootSeconds();
+    m_lastWall = epochSeconds(m_ports.clock.now());
     if (m_ports.sleep.available()) {
         QPointer<AppModel> self(this);
         m_ports.sleep.watch([self] { if (self) self->willSleep(); }, [self] { if (self) self->didWake(); });
-    } else {
-        m_watchClockGap = true;
-        m_lastMonotonic = m_ports.clock.monotonicSeconds();
-        m_lastBoot = m_ports.clock.bootSeconds();
     }
     tick();
 }
@@ -89,21 +91,85 @@ double AppModel::naturalBreakSeconds() const { return minutes(m_settings.natural
 void AppModel::detectSleepGap() {
     if (!m_watchClockGap) return;
     const double monotonic = m_ports.clock.monotonicSeconds(), boot = m_ports.clock.bootSeconds();
+    const double wall = epochSeconds(m_ports.clock.now());
     const double slept = (boot - m_lastBoot) - (monotonic - m_lastMonotonic);
+    // The wall clock set forward or back: the due times no longer mean what they did.
+    const double jumped = (wall - m_lastWall) - (boot - m_lastBoot);
     m_lastMonotonic = monotonic;
     m_lastBoot = boot;
-    if (slept >= naturalBreakSeconds()) m_scheduler.didSleep(m_ports.clock.now());
+    m_lastWall = wall;
+    if (slept >= naturalBreakSeconds()) {
+        m_scheduler.didSleep(m_ports.clock.now());
+        m_sleepCounted = true;  // an announced wake that follows is the same sleep
+    } else if (std::abs(jumped) >= clockJumpSeconds) {
+        qCDebug(lcModel).noquote() << "the clock was set" << (jumped > 0 ? "forward" : "back") << "by" << std::abs(jumped)
+                                  << "s; the break timers restart";
+        m_scheduler.didSleep(m_ports.clock.now());
+    }
+}
+
+void AppModel::endOverlongBreak() {
+    const auto* onBreak = std::get_if<phase::OnBreak>(&m_scheduler.phase());
+    if (!onBreak) {
+        m_breakClock.reset();
+        return;
+    }
+    const double boot = m_ports.clock.bootSeconds(), length = (onBreak->endsAt - onBreak->startedAt).count();
+    if (!m_breakClock || m_breakClock->startedAt != onBreak->startedAt) {
+        const double elapsed = std::clamp((m_now - onBreak->startedAt).count(), 0.0, length);
+        m_breakClock = BreakClock{onBreak->startedAt, boot - elapsed};
+    }
+    // Measured on the boot clock, a break never outlasts its setting, however the wall clock moved.
+    if (boot - m_breakClock->bootAtStart >= length && m_now < onBreak->endsAt) {
+        m_breakClock.reset();
+        apply(m_scheduler.endBreak(m_now));
+    }
+}
+
+void AppModel::followZoneForMorningPause() {
+    if (!m_morningPause) return;
+    const auto* paused = std::get_if<phase::Paused>(&m_scheduler.phase());
+    if (!paused || paused->until != m_morningPause->until) {
+        m_morningPause.reset();
+        return;
+    }
+    const Calendar& calendar = tickCalendar();
+    if (calendar.zone() == m_morningPause->zone) return;
+    // The pause ends at 06:00 of the same local date in the zone the user is in now.
+    m_morningPause->until = calendar.at(m_morningPause->day, 6, 0);
+    m_morningPause->zone = calendar.zone();
+    m_scheduler.pause(m_morningPause->until);
+}
+
+void AppModel::retryUnsavedSaves() {
+    if (!m_settingsUnsaved && !m_historyUnsaved) return;
+    if (--m_retryCountdown > 0) return;
+    m_retryCountdown = retryEveryTicks;
+    if (m_settingsUnsaved) m_settingsUnsaved = !m_persistence.save(m_settings);
+    if (m_historyUnsaved) saveHistory();
+}
+
+void AppModel::saveHistory() {
+    // A folder that appeared since the start may hold an older history: it goes first, not away.
+    if (auto earlier = m_persistence.historyMissedAtLoad(); earlier && !earlier->empty()) {
+        m_history.insert(m_history.begin(), earlier->begin(), earlier->end());
+        m_historyMoved = true;
+    }
+    m_historyUnsaved = !m_persistence.save(m_history, m_now);
 }
 
 void AppModel::tick() {
     detectSleepGap();
     m_now = m_ports.clock.now();
+    followZoneForMorningPause();
+    endOverlongBreak();
     const double idle = m_ports.input.idleSeconds();
     std::optional<BusyReason> busy;
     if (m_scheduler.wantsBusySignals(m_now, idle)) {
         busy = SystemSignals::busyReason(m_settings, m_ports.probes, m_ports.input);
     }
     apply(m_scheduler.tick(m_now, Signals{idle, busy}));
+    retryUnsavedSaves();
     publishPhase();
 }
 
@@ -121,7 +187,8 @@ void AppModel::apply(const Events& events) {
     }
     if (!recorded) return;
     m_historyMoved = true;
-    m_persistence.save(m_history, m_now);
+    saveHistory();
+    m_retryCountdown = retryEveryTicks;
 }
 
 void AppModel::publishPhase() {
@@ -203,7 +270,8 @@ void AppModel::storeSettings(const Settings& settings) {
     if (settings == m_settings) return;
     m_settings = settings;
     m_settingsMoved = true;
-    m_persistence.save(m_settings);
+    m_settingsUnsaved = !m_persistence.save(m_settings);
+    m_retryCountdown = retryEveryTicks;
     m_scheduler.update(m_settings, m_ports.clock.now());
 }
 
@@ -251,9 +319,11 @@ void AppModel::pauseUntilTomorrow() {
     const Instant now = m_ports.clock.now();
     const Calendar calendar = m_calendar();
     const auto today = calendar.localDay(now);
-    Instant until = calendar.at(today, 6, 0);
-    if (until <= now) until = calendar.at(today + 1, 6, 0);
+    auto day = today;
+    Instant until = calendar.at(day, 6, 0);
+    if (until <= now) until = calendar.at(++day, 6, 0);
     m_scheduler.pause(until);
+    m_morningPause = MorningPause{until, day, calendar.zone()};
     publishPhase();
 }
 
@@ -275,6 +345,7 @@ QString AppModel::exportData(const QString& destination) {
 
 void AppModel::deleteAllData() {
     m_persistence.deleteAll();
+    m_historyUnsaved = false;  // nothing left to save
     if (!m_history.empty()) {
         m_history.clear();
         m_historyMoved = true;
@@ -297,8 +368,10 @@ bool AppModel::setLaunchAtLogin(bool on) {
 
 void AppModel::syncLaunchAtLogin() {
     const auto status = m_ports.loginItem.status();
+    // An entry that starts another copy (moved, or installed elsewhere) is rewritten for this one.
+    const bool stale = status == LoginItemStatus::enabled && !m_ports.loginItem.startsThisProgram();
     if (m_settings.launchAtLogin &&
-        (status == LoginItemStatus::notRegistered || status == LoginItemStatus::notFound)) {
+        (status == LoginItemStatus::notRegistered || status == LoginItemStatus::notFound || stale)) {
         m_ports.loginItem.set(true);
     } else if (!m_settings.launchAtLogin && status == LoginItemStatus::enabled) {
         m_ports.loginItem.set(false);
@@ -413,11 +486,17 @@ double AppModel::nextBreakAt() const {
     return m_derived.nextBreak ? epochSeconds(m_derived.nextBreak->at) : 0;
 }
 
-void AppModel::willSleep() { m_sleptAt = m_ports.clock.now(); }
+void AppModel::willSleep() {
+    m_sleptAt = m_ports.clock.now();
+    m_sleepCounted = false;
+}
 
 void AppModel::didWake() {
+    // The clocks tell the sleep's length when they can; the announced times serve only when the
+    // clocks have not already counted it.
+    detectSleepGap();
     const Instant now = m_ports.clock.now();
-    if (m_sleptAt && (now - *m_sleptAt).count() >= naturalBreakSeconds()) m_scheduler.didSleep(now);
+    if (m_sleptAt && !m_sleepCounted && (now - *m_sleptAt).count() >= naturalBreakSeconds()) m_scheduler.didSleep(now);
     m_sleptAt.reset();
     tick();
 }

@@ -213,8 +213,19 @@ private:
     // The user's calendar for the once-a-second refresh, looked up again at most once a minute:
     // finding the time zone reads the file system, and zones change seldom.
     const Calendar& tickCalendar();
-    // Without a sleep monitor, a boot-clock lead over the monotonic clock is a sleep of that length.
+    // A boot-clock lead over the monotonic clock since the last look is a sleep of that length.
     void detectSleepGap();
+    // A save that failed (folder missing, read-only or full) is tried again every few ticks until
+    // it succeeds; the state in memory is never dropped.
+    void retryUnsavedSaves();
+    void saveHistory();
+    static constexpr int retryEveryTicks = 3;
+    // A wall clock that moves this much more or less than the boot clock between two ticks was set.
+    static constexpr double clockJumpSeconds = 60;
+    // Ends a running break whose length has passed on the boot clock (the wall clock was set back).
+    void endOverlongBreak();
+    // A pause until tomorrow morning ends at 06:00 in the current time zone, also after it changed.
+    void followZoneForMorningPause();
     double naturalBreakSeconds() const;
 
     Ports m_ports;
@@ -232,6 +243,21 @@ private:
     bool m_watchClockGap = false;
     double m_lastMonotonic = 0;
     double m_lastBoot = 0;
+    double m_lastWall = 0;
+    bool m_sleepCounted = false;
+    struct BreakClock {
+        Instant startedAt;
+        double bootAtStart;
+    };
+    std::optional<BreakClock> m_breakClock;
+    struct MorningPause {
+        Instant until;
+        std::int64_t day;
+        const date::time_zone* zone;
+    };
+    std::optional<MorningPause> m_morningPause;  // the clocks have counted the sleep announced last
+    bool m_settingsUnsaved = false, m_historyUnsaved = false;
+    int m_retryCountdown = 0;
 
     Derived m_derived;
     std::optional<StatsKey> m_statsKey;  // empty: the history's numbers need recomputing

@@ -59,7 +59,14 @@ bool Persistence::setAside(const QString& path) {
 
 bool Persistence::write(const QString& path, const QByteArray& contents, QString* error) const {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
+    // Unbuffered, so that a full disk fails the write itself: a failure met only while the buffer
+    // is flushed at commit would still let the short file replace the good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(contents) != contents.size()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         if (error) *error = file.errorString();
         return false;
     }
@@ -81,9 +88,15 @@ Settings Persistence::loadSettings() {
     return Settings{};
 }
 
+std::optional<std::vector<BreakRecord>> Persistence::historyMissedAtLoad() {
+    if (!m_historyMissed || !QFileInfo(m_folder).isDir()) return std::nullopt;
+    return loadHistory();
+}
+
 std::vector<BreakRecord> Persistence::loadHistory() {
     QByteArray contents;
     const QString path = historyPath();
+    m_historyMissed = !QFileInfo(m_folder).isDir();
     const Read read = readFile(path, contents);
     if (read == Read::missing) return {};
     if (read == Read::ok) {

@@ -36,6 +36,10 @@ public:
     Settings loadSettings();
     // Empty when the file is missing or unreadable (set aside as above).
     std::vector<BreakRecord> loadHistory();
+    // When the data folder could not be made at the last load and exists now: the history it holds
+    // (someone else may have put it there), read once, so that the first save adds to it instead of
+    // replacing it. Empty otherwise.
+    std::optional<std::vector<BreakRecord>> historyMissedAtLoad();
 
     // Atomic writes; failures are silent and answer false.
     virtual bool save(const Settings& settings);
@@ -62,6 +66,7 @@ private:
     // A file that could not be set aside is never overwritten in this run.
     bool m_settingsBlocked = false;
     bool m_historyBlocked = false;
+    bool m_historyMissed = false;  // the folder was not there when the history was loaded
 };
 
 }  // namespace tarnwick

@@ -54,6 +54,8 @@ public:
     // True when the change was made. A failure writes one console line.
     virtual bool set(bool on) = 0;
     virtual LoginItemStatus status() = 0;
+    // Whether the registered entry starts this very program (not a moved or older copy).
+    virtual bool startsThisProgram() = 0;
 };
 
 class ScreenLock {

@@ -63,8 +63,17 @@ constexpr std::array<std::string_view, 7> dayLabels{"Mon", "Tue", "Wed", "Thu", 
 
 // --- Dates --------------------------------------------------------------------------------
 
+namespace {
+
+// The dates four year digits can write: 0000-01-01T00:00:00Z to 9999-12-31T23:59:59Z.
+constexpr double firstWritable = -62'167'219'200, lastWritable = 253'402'300'799;
+
+}  // namespace
+
 std::string formatDate(Instant instant) {
-    return date::format("%Y-%m-%dT%H:%M:%SZ", wholeSeconds(clampedEpoch(instant)));
+    double s = epochSeconds(instant);
+    if (std::isnan(s)) s = 0;
+    return date::format("%Y-%m-%dT%H:%M:%SZ", wholeSeconds(std::clamp(s, firstWritable, lastWritable)));
 }
 
 Instant parseDate(std::string_view text) {
@@ -109,7 +118,10 @@ Instant parseDate(std::string_view text) {
     const auto local = date::sys_days{ymd} + std::chrono::hours{hour} + std::chrono::minutes{minute} +
                        std::chrono::seconds{second};
     const auto utc = local - std::chrono::seconds{offsetSeconds};
-    return Instant{Seconds{double(utc.time_since_epoch().count())}};
+    // An offset can move a date past either end of what can be written back as it was read.
+    const double epoch = double(utc.time_since_epoch().count());
+    if (epoch < firstWritable || epoch > lastWritable) badDate(text);
+    return Instant{Seconds{epoch}};
 }
 
 void to_json(nlohmann::json& json, const BreakRecord& record) {

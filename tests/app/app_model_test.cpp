@@ -152,6 +152,73 @@ TEST_F(AppModelTest, WithoutASleepMonitorTheClockGapRevealsSleep) {
     EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), clock.epoch() + 1200);
 }
 
+TEST_F(AppModelTest, ASleepIsSeenOnceBeforeTheTickAfterItWhateverLogindSays) {
+    // How the sleep is announced: 0 not at all, 1 will-sleep only before the tick, 2 will-sleep
+    // and did-wake after the first tick, 3 both, before the tick (as logind usually does).
+    for (int announced : {0, 1, 2, 3}) {
+        SCOPED_TRACE(announced);
+        makeModel();
+        model->start();
+        tickUntil(clock.epoch() + 1175);
+        ASSERT_TRUE(std::holds_alternative<phase::HeadsUp>(model->phase()));
+        sounds.played.clear();
+        if (announced >= 1) sleepMonitor.willSleep();
+        clock.sleep(600);
+        const double woke = clock.epoch();
+        if (announced == 3) sleepMonitor.didWake();
+        else model->tick();  // the timer fires before the wake is heard, or it is never heard
+        EXPECT_EQ(model->phase(), Phase{phase::Working{}}) << "no break begins across the sleep";
+        EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), woke + 1200);
+        EXPECT_TRUE(sounds.played.empty());
+        // A late did-wake does not count the same sleep again.
+        clock.advance(2);
+        if (announced == 2) sleepMonitor.didWake();
+        model->tick();
+        EXPECT_EQ(epochSeconds(model->scheduler().nextMicro()), woke + 1200);
+        EXPECT_TRUE(model->history().empty());
+    }
+}
+
+TEST_F(AppModelTest, AnUnwritableDataFolderLosesNothingAndSavingResumesByItself) {
+    {
+        QDir(folder).removeRecursively();
+        QFile inTheWay(folder);  // the data folder's place is taken by a file
+        ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+    }
+    makeModel();
+    model->start();
+    model->takeBreak(BreakKind::micro);
+    tickUntil(clock.epoch() + 21);
+    ASSERT_EQ(model->history().size(), 1u);
+    Settings changed = model->settings();
+    changed.microSeconds = 30;
+    model->setSettings(changed);
+    tickUntil(clock.epoch() + 30);
+    EXPECT_EQ(model->phase(), Phase{phase::Working{}}) << "it keeps ticking";
+    EXPECT_EQ(model->settings().microSeconds, 30);
+
+    // The folder becomes possible, and something put an older history there meanwhile.
+    ASSERT_TRUE(QFile::remove(folder));
+    const BreakRecord older{instantAt(t0 - 86400), BreakKind::long_, Outcome::taken};
+    {
+        Persistence earlier(folder);
+        ASSERT_TRUE(earlier.save(std::vector<BreakRecord>{older}, instantAt(t0)));
+    }
+    const auto recorded = model->history();
+    const int savesBefore = persistence.settingsSaves + persistence.historySaves;
+    tickUntil(clock.epoch() + 10);
+    Persistence disk(folder);
+    ASSERT_EQ(model->history().size(), recorded.size() + 1);
+    EXPECT_EQ(model->history().front(), older) << "the older history is kept, ahead of this run's records";
+    EXPECT_EQ(disk.loadHistory(), model->history());
+    EXPECT_EQ(disk.loadSettings(), model->settings());
+    // Once saved, nothing is written again until something changes.
+    const int savesAfter = persistence.settingsSaves + persistence.historySaves;
+    EXPECT_GT(savesAfter, savesBefore);
+    tickUntil(clock.epoch() + 30);
+    EXPECT_EQ(persistence.settingsSaves + persistence.historySaves, savesAfter);
+}
+
 TEST_F(AppModelTest, PauseUntilTomorrowEndsAtTheNextSixInTheMorning) {
     const auto& berlin = Calendar::forZone("Europe/Berlin");
     auto local = [&](int y, unsigned m, unsigned d, int h, int mi, int s = 0) {
@@ -268,6 +335,7 @@ TEST_F(AppModelTest, LaunchAtLoginIsBroughtIntoLineWithTheSetting) {
         bool setting;
         LoginItemStatus status;
         std::vector<bool> calls;
+        bool pointsHere = true;
     } cases[] = {
         {true, LoginItemStatus::notRegistered, {true}},
         {true, LoginItemStatus::notFound, {true}},
@@ -276,15 +344,21 @@ TEST_F(AppModelTest, LaunchAtLoginIsBroughtIntoLineWithTheSetting) {
         {false, LoginItemStatus::enabled, {false}},
         {false, LoginItemStatus::requiresApproval, {}},
         {false, LoginItemStatus::notRegistered, {}},
+        // An entry left by a moved or older copy is rewritten to start this one.
+        {true, LoginItemStatus::enabled, {true}, false},
+        {false, LoginItemStatus::enabled, {false}, false},
+        // Switched off by the user: left alone, wherever it points.
+        {true, LoginItemStatus::requiresApproval, {}, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.setting << " status " << int(c.status));
+        SCOPED_TRACE(testing::Message() << c.setting << " status " << int(c.status) << " here " << c.pointsHere);
         Settings s;
         s.launchAtLogin = c.setting;
         ASSERT_TRUE(writeSettings(s));
         makeModel();
         loginItem.calls.clear();
         loginItem.current = c.status;
+        loginItem.pointsHere = c.pointsHere;
         model->syncLaunchAtLogin();
         EXPECT_EQ(loginItem.calls, c.calls);
     }

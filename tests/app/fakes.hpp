@@ -29,6 +29,8 @@ public:
         m_now += seconds;
         m_boot += seconds;
     }
+    // The wall clock is set: only it moves.
+    void jump(double seconds) { m_now += seconds; }
     double epoch() const { return m_now; }
 
 private:
@@ -72,13 +74,18 @@ struct FakeSounds : SoundPlayer {
 struct FakeLoginItem : LoginItem {
     LoginItemStatus current = LoginItemStatus::notRegistered;
     bool accept = true;
+    bool pointsHere = true;  // the entry starts this program
     std::vector<bool> calls;
     bool set(bool on) override {
         calls.push_back(on);
-        if (accept) current = on ? LoginItemStatus::enabled : LoginItemStatus::notRegistered;
+        if (accept) {
+            current = on ? LoginItemStatus::enabled : LoginItemStatus::notRegistered;
+            pointsHere = on;
+        }
         return accept;
     }
     LoginItemStatus status() override { return current; }
+    bool startsThisProgram() override { return current != LoginItemStatus::notRegistered && pointsHere; }
 };
 
 struct FakeScreenLock : ScreenLock {

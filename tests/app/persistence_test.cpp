@@ -76,6 +76,8 @@ TEST_F(PersistenceTest, UnreadableFilesAreSetAsideByteForByteBeforeDefaultsAreUs
          R"([{"date":"2026-03-02T08:15:00Z","kind":"micro","outcome":"taken"},)"
          R"({"date":"2026-03-02T08:35:00Z","kind":"micro","outcome":"Taken"}])",
          false},
+        {"history with a date past year 9999",
+         R"([{"date":"9999-12-31T23:59:59-01:00","kind":"micro","outcome":"taken"}])", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,6 +99,22 @@ TEST_F(PersistenceTest, UnreadableFilesAreSetAsideByteForByteBeforeDefaultsAreUs
         else p.save(std::vector<BreakRecord>{}, instantAt(now));
         EXPECT_EQ(readAll(dir.path() + u'/' + aside.first()), c.contents);
     }
+}
+
+TEST_F(PersistenceTest, FarDatesSurviveASaveAndALoadUnchanged) {
+    const std::vector<BreakRecord> far{
+        {parseDate("0000-01-01T00:00:00Z"), BreakKind::micro, Outcome::held},
+        {parseDate("9999-12-31T23:59:59Z"), BreakKind::long_, Outcome::taken},
+    };
+    const QByteArray text = R"([{"date":"0000-01-01T00:00:00Z","kind":"micro","outcome":"held"},)"
+                            R"({"date":"9999-12-31T23:59:59Z","kind":"long","outcome":"taken"}])";
+    persistence.folder();
+    writeAll(persistence.historyPath(), text);
+    ASSERT_EQ(persistence.loadHistory(), far);
+    // Saving leaves out the year-0 record (older than 400 days) and keeps the other as it was read.
+    ASSERT_TRUE(persistence.save(far, instantAt(now)));
+    EXPECT_TRUE(readAll(persistence.historyPath()).contains("\"9999-12-31T23:59:59Z\""));
+    EXPECT_EQ(persistence.loadHistory(), std::vector<BreakRecord>{far.back()});
 }
 
 TEST_F(PersistenceTest, TwoBadFilesInTheSameSecondKeepBothCopies) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <date/date.h>
 #include <nlohmann/json.hpp>
 
@@ -58,6 +60,40 @@ TEST(BreakRecordJson, ReadsOffsetsAndRejectsEverythingElse) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(parseDate(bad), json::exception);
     }
+}
+
+TEST(BreakRecordJson, EveryAcceptedDateIsWrittenBackUnchanged) {
+    // The far ends of what four year digits can hold, and ordinary dates, in UTC and with offsets.
+    const struct { const char* read; const char* written; } cases[] = {
+        {"9999-12-31T23:59:59Z", "9999-12-31T23:59:59Z"},
+        {"0000-01-01T00:00:00Z", "0000-01-01T00:00:00Z"},
+        {"5138-11-16T09:46:40Z", "5138-11-16T09:46:40Z"},
+        {"1000-06-15T12:00:00Z", "1000-06-15T12:00:00Z"},
+        {"1969-12-31T23:59:59Z", "1969-12-31T23:59:59Z"},
+        {"9999-12-31T23:59:59+05:00", "9999-12-31T18:59:59Z"},
+        {"0000-01-01T00:00:00-01:00", "0000-01-01T01:00:00Z"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.read);
+        const json record{{"date", c.read}, {"kind", "micro"}, {"outcome", "taken"}};
+        const json written = record.get<BreakRecord>();
+        EXPECT_EQ(written.at("date"), c.written);
+        EXPECT_EQ(written.get<BreakRecord>(), record.get<BreakRecord>());
+    }
+}
+
+TEST(BreakRecordJson, ADateBeyondFourYearDigitsIsUnreadable) {
+    // An offset can carry a date just past either end; it could not be written back as read.
+    for (const char* bad : {"9999-12-31T23:59:59-00:01", "0000-01-01T00:00:00+00:01", "0000-01-01T00:59:59+01:00"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(parseDate(bad), json::exception);
+        const json record{{"date", bad}, {"kind", "micro"}, {"outcome", "taken"}};
+        EXPECT_THROW(record.get<BreakRecord>(), json::exception);
+    }
+    // An instant in memory beyond the range is written at the nearest end, which reads back.
+    EXPECT_EQ(formatDate(instantAt(1e15)), "9999-12-31T23:59:59Z");
+    EXPECT_EQ(formatDate(instantAt(-1e15)), "0000-01-01T00:00:00Z");
+    EXPECT_EQ(formatDate(instantAt(std::numeric_limits<double>::quiet_NaN())), "1970-01-01T00:00:00Z");
 }
 
 TEST(BreakRecordJson, AnyBadFieldMakesTheRecordUnreadable) {

@@ -100,6 +100,87 @@ QString currentExecutablePath() {
     return QFileInfo(path).absoluteFilePath();
 }
 
+std::optional<std::string> autostartProgram(std::string_view contents) {
+    // The last Exec= of the [Desktop Entry] group, with the key-file escapes undone.
+    bool inMainGroup = false;
+    std::optional<std::string> exec;
+    while (!contents.empty()) {
+        auto newline = contents.find('\n');
+        std::string_view line = trimmed(contents.substr(0, newline));
+        contents = newline == std::string_view::npos ? std::string_view{} : contents.substr(newline + 1);
+        if (line.empty() || line.front() == '#') continue;
+        if (line.front() == '[') {
+            inMainGroup = line.size() >= 2 && line.back() == ']' && line.substr(1, line.size() - 2) == mainGroup;
+            continue;
+        }
+        auto equals = line.find('=');
+        if (!inMainGroup || equals == std::string_view::npos || trimmed(line.substr(0, equals)) != "Exec") continue;
+        std::string value;
+        std::string_view raw = trimmed(line.substr(equals + 1));
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            if (raw[i] != '\\' || i + 1 == raw.size()) {
+                value += raw[i];
+                continue;
+            }
+            switch (raw[++i]) {
+            case 's': value += ' '; break;
+            case 'n': value += '\n'; break;
+            case 't': value += '\t'; break;
+            case 'r': value += '\r'; break;
+            case '\\': value += '\\'; break;
+            default: value += '\\'; value += raw[i];
+            }
+        }
+        exec = std::move(value);
+    }
+    if (!exec) return std::nullopt;
+
+    // The first argument: quoted with its four escapes, or up to the first blank; "%%" is one '%'.
+    std::string_view text = *exec;
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+    std::string argument;
+    if (at < text.size() && text[at] == '"') {
+        bool closed = false;
+        for (++at; at < text.size(); ++at) {
+            if (text[at] == '"') {
+                closed = true;
+                break;
+            }
+            if (text[at] == '\\' && at + 1 < text.size()) ++at;
+            argument += text[at];
+        }
+        if (!closed) return std::nullopt;
+    } else {
+        while (at < text.size() && text[at] != ' ' && text[at] != '\t') argument += text[at++];
+    }
+    std::string program;
+    for (std::size_t i = 0; i < argument.size(); ++i) {
+        program += argument[i];
+        if (argument[i] == '%' && i + 1 < argument.size() && argument[i + 1] == '%') ++i;
+    }
+    if (program.empty()) return std::nullopt;
+    return program;
+}
+
+bool XdgLoginItem::startsThisProgram() {
+    if (m_executablePath.isEmpty()) return false;
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray contents = file.readAll();
+    const auto program = autostartProgram(std::string_view(contents.constData(), size_t(contents.size())));
+    if (!program) return false;
+    QString path = QString::fromStdString(*program);
+    // A bare name is looked up on PATH, as the session starting the entry does.
+    if (!path.contains(u'/')) path = QStandardPaths::findExecutable(path);
+    if (path.isEmpty() || !QFileInfo(path).isAbsolute()) return false;
+    const QFileInfo entry(path), self(m_executablePath);
+    if (entry.absoluteFilePath() == self.absoluteFilePath()) return true;
+    // The same file under another name (a link, or a link on the way to it).
+    const QString canonical = entry.canonicalFilePath();
+    return !canonical.isEmpty() && canonical == self.canonicalFilePath();
+}
+
 XdgLoginItem::XdgLoginItem(QString configRoot, QString executablePath)
     : m_configRoot(std::move(configRoot)), m_executablePath(std::move(executablePath)) {}
 

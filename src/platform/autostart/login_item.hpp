@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ LoginItemStatus autostartFileStatus(std::string_view contents);
 // when the path holds a space or another reserved character; '%' doubled.
 std::string desktopExecValue(std::string_view path);
 
+// The program an entry's Exec= starts (its first argument, unquoted and unescaped), if it has one.
+std::optional<std::string> autostartProgram(std::string_view contents);
+
 // The whole autostart entry for the executable at `path`.
 std::string autostartFileContents(std::string_view executablePath);
 
@@ -32,6 +36,8 @@ public:
 
     bool set(bool on) override;
     LoginItemStatus status() override;
+    // The entry's program, found through PATH when it has no folder, is this executable.
+    bool startsThisProgram() override;
 
     QString filePath() const;
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,10 +19,10 @@ TEST(SingleInstance, ASecondStartAsksTheFirstToShowItselfAndGivesWay) {
     QTemporaryDir data;
     SingleInstance first(data.path()), second(data.path());
     EXPECT_FALSE(second.notifyRunning(500)) << "nobody is running yet";
-    ASSERT_TRUE(first.claim());
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::claimed);
     int activations = 0;
     QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
-    EXPECT_FALSE(second.claim());
+    EXPECT_EQ(second.claim(), SingleInstance::Claim::heldElsewhere);
     bool answered = false;
     std::thread asker([&] { answered = second.notifyRunning(2000); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1; }, 3000));
@@ -37,7 +38,20 @@ TEST(SingleInstance, ALockLeftByACrashedInstanceIsTakenOver) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_EQ(WEXITSTATUS(status), 0);
     ASSERT_TRUE(QFile::exists(data.path() + "/tarnwick.lock"));
-    EXPECT_TRUE(SingleInstance(data.path()).claim());
+    EXPECT_EQ(SingleInstance(data.path()).claim(), SingleInstance::Claim::claimed);
+}
+
+TEST(SingleInstance, AFolderThatCannotBeMadeIsNotTakenForAnotherInstance) {
+    QTemporaryDir temp;
+    QFile inTheWay(temp.path() + "/file");
+    ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+    for (const QString& folder : {temp.path() + "/file", temp.path() + "/file/Tarnwick"}) {
+        SCOPED_TRACE(folder.toStdString());
+        SingleInstance instance(folder);
+        EXPECT_EQ(instance.claim(), SingleInstance::Claim::unavailable);
+        EXPECT_FALSE(instance.lockProblem().isEmpty());
+        EXPECT_FALSE(QFileInfo(folder).isDir());
+    }
 }
 
 int main(int argc, char** argv) {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <sstream>
 
@@ -119,6 +120,66 @@ TEST(XdgLoginItem, SetAndStatusRoundTrip) {
     EXPECT_TRUE(item.set(false) && item.set(false)) << "an absent entry is already off";
     EXPECT_EQ(item.status(), LoginItemStatus::notRegistered);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(AutostartFile, ExecNamesTheProgramItStarts) {
+    struct Case { const char* contents; std::optional<std::string> program; } cases[] = {
+        {"[Desktop Entry]\nExec=/usr/bin/tarnwick\n", "/usr/bin/tarnwick"},
+        {"[Desktop Entry]\nExec=/usr/bin/tarnwick --quiet %U\n", "/usr/bin/tarnwick"},
+        {"[Desktop Entry]\nExec = tarnwick\r\n", "tarnwick"},
+        {"[Desktop Entry]\nExec=\"/opt/a\\sb/tarnwick\" -x\n", "/opt/a b/tarnwick"},
+        {"[Desktop Entry]\nExec=/opt/a\\sb/tarnwick\n", "/opt/a"},  // an unquoted blank ends the argument
+        {"[Desktop Entry]\nExec=/old/tarnwick\nExec=/new/tarnwick\n", "/new/tarnwick"},
+        {"[Desktop Entry]\nExec[de]=/de/tarnwick\nExec=/usr/bin/tarnwick\n", "/usr/bin/tarnwick"},
+        {"[Desktop Action x]\nExec=/other\n[Desktop Entry]\nName=T\n", std::nullopt},
+        {"[Desktop Entry]\nExec=\n", std::nullopt},
+        {"[Desktop Entry]\nExec=\"unterminated\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.contents);
+        EXPECT_EQ(autostartProgram(c.contents), c.program);
+    }
+    // Whatever the entry writes, the reader gets the same path back.
+    for (const std::string path : {"/usr/bin/tarnwick", "/opt/My Apps/tarnwick", "/t/100%/x", "/t/\"q\"/$HOME/`a`\\b",
+                                   "/t/tab\there", "/t/new\nline"}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(autostartProgram(autostartFileContents(path)), path);
+    }
+}
+
+TEST(XdgLoginItem, AnEntryForAnotherProgramDoesNotStartThisOne) {
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/config", bin = dir.path() + "/my bin";
+    QDir().mkpath(root + "/autostart");
+    QDir().mkpath(bin);
+    const QString self = bin + "/tarnwick";
+    std::ofstream(self.toStdString()) << "#!/bin/sh\n";
+    QFile::setPermissions(self, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::link(self, dir.path() + "/link-to-tarnwick");
+    const std::string entry = (root + "/autostart/tarnwick.desktop").toStdString();
+    XdgLoginItem item(root, self);
+    EXPECT_FALSE(item.startsThisProgram()) << "no entry starts nothing";
+    struct Case { std::string exec; bool here; } cases[] = {
+        {"/usr/local/bin/tarnwick", false},        // installed elsewhere
+        {"/tmp/old-build/tarnwick", false},        // moved since
+        {desktopExecValue(self.toStdString()), true},
+        {desktopExecValue((dir.path() + "/link-to-tarnwick").toStdString()), true},  // the same file by a link
+        {"tarnwick", false},                       // not on PATH here
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.exec);
+        std::ofstream(entry) << "[Desktop Entry]\nType=Application\nExec=" << c.exec << "\n";
+        EXPECT_EQ(item.status(), LoginItemStatus::enabled);
+        EXPECT_EQ(item.startsThisProgram(), c.here);
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ":" + path);
+    EXPECT_TRUE(item.startsThisProgram()) << "a bare name found on PATH";
+    qputenv("PATH", path);
+    std::ofstream(entry) << "[Desktop Entry]\nExec=/usr/local/bin/tarnwick\n";
+    ASSERT_TRUE(item.set(true));
+    EXPECT_TRUE(item.startsThisProgram());
 }
 
 TEST(XdgLoginItem, FailuresReturnFalseAndWriteExactlyOneLine) {
