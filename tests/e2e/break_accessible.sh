@@ -2,13 +2,7 @@
 # Every text and control of the heads-up card and the break screen is readable through the
 # accessibility bus, under the words it shows, with the role it has, and its buttons press.
 source "$(dirname "$0")/lib.sh"
-tree="$(dirname "$0")/accessible_tree.py"
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
-bus=$!
-trap 'kill $bus 2>/dev/null || true' EXIT
-sleep 1
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility
 
 mkdir -p "$data"
 cat > "$data/settings.json" <<'JSON'
@@ -16,21 +10,6 @@ cat > "$data/settings.json" <<'JSON'
  "blinkEveryMinutes": 0, "onboarded": true, "enforcement": "casual"}
 JSON
 start_tarnwick
-trap 'kill $pid 2>/dev/null || true; kill $bus 2>/dev/null || true; rm -f "$log" "$log.tree"' EXIT
-
-# Reads the tree until a line (role, a tab, name) matches: exactly with -F, as an extended regular
-# expression with -E. Gives up after 10 s.
-expect() {
-    local how=$1 line=$2
-    for _ in $(seq 20); do
-        /usr/bin/python3 "$tree" tarnwick > "$log.tree" 2>/dev/null || true
-        grep -qx "$how" -- "$line" "$log.tree" && return 0
-        sleep 0.5
-    done
-    echo "--- the accessibility tree holds:" >&2
-    cat "$log.tree" >&2
-    fail "nothing reads as '$line'"
-}
 
 # The heads-up comes 30 s before the break, at 30 s.
 for _ in $(seq 400); do grep -q "phase headsUp" "$log" && break; sleep 0.1; done

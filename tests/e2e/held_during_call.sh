@@ -5,6 +5,7 @@ source "$(dirname "$0")/lib.sh"
 write_quick_settings
 parecord --device=@DEFAULT_SOURCE@ /dev/null &
 recorder=$!
+helpers+=("$recorder")
 start_tarnwick
 wait_for_history 75 '"outcome": "held"'
 sleep 3

@@ -6,6 +6,18 @@ tarnwick=$1
 data="$XDG_DATA_HOME/Tarnwick"
 log=$(mktemp)
 pid=
+bus=
+tree="$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py"
+# Further processes a test starts, stopped with it.
+helpers=()
+
+# Stops what the test started and removes its files, whatever its outcome.
+finish() {
+    local p
+    for p in $pid $bus "${helpers[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -f "$log" "$log.tree"
+}
+trap finish EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -26,7 +38,6 @@ JSON
 start_tarnwick() {
     QT_LOGGING_RULES="tarnwick.model.debug=true" "$tarnwick" > "$log" 2>&1 &
     pid=$!
-    trap 'kill $pid 2>/dev/null || true; rm -f "$log"' EXIT
     # Ready once the instance lock exists.
     for _ in $(seq 50); do
         [ -e "$data/tarnwick.lock" ] && return 0
@@ -45,3 +56,28 @@ wait_for_history() {
     done
     fail "history.json never held '$text'; it holds: $(cat "$data/history.json" 2>/dev/null)"
 }
+
+# Starts an accessibility bus for the program to join, with Qt's bridge always on.
+start_accessibility() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
+    bus=$!
+    sleep 1
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# Reads the program's accessibility tree until a line (role, a tab, name) matches: exactly with
+# -F, as an extended regular expression with -E. Gives up after 10 s.
+expect() {
+    local how=$1 line=$2
+    for _ in $(seq 20); do
+        /usr/bin/python3 "$tree" tarnwick > "$log.tree" 2>/dev/null || true
+        grep -qx "$how" -- "$line" "$log.tree" && return 0
+        sleep 0.5
+    done
+    echo "--- the accessibility tree holds:" >&2
+    cat "$log.tree" >&2
+    fail "nothing reads as '$line'"
+}
+
+# Presses the showing push button named $1 through the accessibility bus.
+press() { /usr/bin/python3 "$tree" tarnwick --press "$1" || fail "no button '$1' to press"; }

@@ -3,37 +3,14 @@
 # pane readable through the accessibility bus and usable by the keyboard, a toggle that reaches
 # settings.json within a second, and the live microphone signal on while parecord records.
 source "$(dirname "$0")/lib.sh"
-tree="$(dirname "$0")/accessible_tree.py"
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
-bus=$!
-trap 'kill $bus 2>/dev/null || true' EXIT
-sleep 1
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility
 
 # No break comes while the test runs.
 mkdir -p "$data"
 echo '{"microEveryMinutes": 60, "longEnabled": false, "blinkEveryMinutes": 0, "onboarded": true}' > "$data/settings.json"
 start_tarnwick
 recorder=
-trap 'kill $pid 2>/dev/null || true; [ -n "$recorder" ] && kill $recorder 2>/dev/null; kill $bus 2>/dev/null || true; rm -f "$log" "$log.tree"' EXIT
 sleep 1
-
-# Reads the tree until a line (role, a tab, name) matches: exactly with -F, as an extended regular
-# expression with -E. Gives up after 10 s.
-expect() {
-    local how=$1 line=$2
-    for _ in $(seq 20); do
-        /usr/bin/python3 "$tree" tarnwick > "$log.tree" 2>/dev/null || true
-        grep -qx "$how" -- "$line" "$log.tree" && return 0
-        sleep 0.5
-    done
-    echo "--- the accessibility tree holds:" >&2
-    cat "$log.tree" >&2
-    fail "nothing reads as '$line'"
-}
-
-press() { /usr/bin/python3 "$tree" tarnwick --press "$1" || fail "no button '$1' to press"; }
 
 # The program's visible windows with exactly this title, one id a line. (With --pid, xdotool's
 # search lists the program's windows whatever their names.)
@@ -99,7 +76,7 @@ for pane in 'Smart Pause' 'Wellness Reminders' 'Break Screen' 'Sounds' 'Privacy 
         'Smart Pause')
             expect -F $'label\tMicrophone: off'
             parecord /dev/null > /dev/null 2>&1 &
-            recorder=$!
+            recorder=$!; helpers+=("$recorder")
             expect -F $'label\tMicrophone: on'
             kill $recorder; recorder=
             expect -F $'label\tMicrophone: off' ;;

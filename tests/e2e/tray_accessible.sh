@@ -2,36 +2,13 @@
 # Every text and control of the tray panel is readable through the accessibility bus, and its
 # buttons work when pressed through it: pausing, resuming, and starting a break.
 source "$(dirname "$0")/lib.sh"
-tree="$(dirname "$0")/accessible_tree.py"
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
-bus=$!
-trap 'kill $bus 2>/dev/null || true' EXIT
-sleep 1
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility
 
 mkdir -p "$data"
 cat > "$data/settings.json" <<'JSON'
 {"microEveryMinutes": 20, "longEnabled": true, "blinkEveryMinutes": 0, "onboarded": true}
 JSON
 start_tarnwick
-trap 'kill $pid 2>/dev/null || true; kill $bus 2>/dev/null || true; rm -f "$log" "$log.tree"' EXIT
-
-# Reads the tree until a line (role, a tab, name) matches: exactly with -F, as an extended regular
-# expression with -E. Gives up after 10 s.
-expect() {
-    local how=$1 line=$2
-    for _ in $(seq 20); do
-        /usr/bin/python3 "$tree" tarnwick > "$log.tree" 2>/dev/null || true
-        grep -qx "$how" -- "$line" "$log.tree" && return 0
-        sleep 0.5
-    done
-    echo "--- the accessibility tree holds:" >&2
-    cat "$log.tree" >&2
-    fail "nothing reads as '$line'"
-}
-
-press() { /usr/bin/python3 "$tree" tarnwick --press "$1" || fail "no button '$1' to press"; }
 
 # A second start opens the panel.
 "$tarnwick" > /dev/null 2>&1 || fail "the second start failed"

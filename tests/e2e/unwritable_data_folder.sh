@@ -8,7 +8,7 @@ data="$XDG_DATA_HOME/Tarnwick"
 echo "not a folder" > "$XDG_DATA_HOME"   # the data folder's parent is a file
 QT_LOGGING_RULES="tarnwick.model.debug=true" "$tarnwick" > "$log" 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$log" "$root"' EXIT
+trap 'finish; rm -rf "$root"' EXIT
 for _ in $(seq 50); do
     grep -q "^Tarnwick: " "$log" && break
     kill -0 "$pid" 2>/dev/null || fail "tarnwick exited at start"

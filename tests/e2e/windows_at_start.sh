@@ -2,13 +2,7 @@
 # A first start, with no files, welcomes the user; a later start shows no window; the stats
 # window opens from the tray panel, once however often it is asked for.
 source "$(dirname "$0")/lib.sh"
-tree="$(dirname "$0")/accessible_tree.py"
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
-bus=$!
-trap 'kill $bus 2>/dev/null || true' EXIT
-sleep 1
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility
 
 # How many visible windows carry the title $1.
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
@@ -24,7 +18,6 @@ stop() { kill "$pid"; wait "$pid" || true; }
 # First start: nothing in the data folder.
 rm -rf "$data"
 start_tarnwick
-trap 'kill $pid 2>/dev/null || true; kill $bus 2>/dev/null || true; rm -f "$log"' EXIT
 await_windows 'Welcome to Tarnwick' 1
 stop
 
