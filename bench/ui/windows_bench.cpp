@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     rig.makeModel();
     ViewsLoader loader{{QStringLiteral(TARNWICK_BINARY_DIR)}};
     auto modelOnly = [&](QObject*) { return QVariantMap{{QStringLiteral("model"), QVariant::fromValue(rig.model.get())}}; };
-    WindowController windows(loader, {settingsWindowSpec(*rig.model, {}, QStringLiteral("bench")),
+    WindowController windows(loader, {settingsWindowKind(*rig.model, {}, QStringLiteral("bench")),
                                       {QStringLiteral("stats"), QStringLiteral("StatsWindow.qml"),
                                        QStringLiteral("Tarnwick Stats"), QSize(760, 560), QSize(760, 560), modelOnly}});
 

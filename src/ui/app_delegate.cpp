@@ -39,8 +39,8 @@ void AppDelegate::launch() {
     // The stats and welcome windows make their own view models from the model.
     auto modelOnly = [this](QObject*) { return QVariantMap{{QStringLiteral("model"), QVariant::fromValue(&m_model)}}; };
     m_windows = std::make_unique<WindowController>(
-        m_views, std::vector<WindowSpec>{
-                     settingsWindowSpec(m_model, mainWallpaper, QCoreApplication::applicationVersion()),
+        m_views, std::vector<WindowKind>{
+                     settingsWindowKind(m_model, mainWallpaper, QCoreApplication::applicationVersion()),
                      {QStringLiteral("stats"), QStringLiteral("StatsWindow.qml"), QStringLiteral("Tarnwick Stats"),
                       QSize(760, 560), QSize(760, 560), modelOnly},
                      {QStringLiteral("onboarding"), QStringLiteral("OnboardingWindow.qml"),

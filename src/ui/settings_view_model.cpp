@@ -411,7 +411,7 @@ void SettingsViewModel::deleteAll() {
     setMessageText(QStringLiteral("Deleted. Tarnwick is back to its defaults."));
 }
 
-WindowSpec settingsWindowSpec(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version) {
+WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version) {
     return {
         QStringLiteral("settings"),
         QStringLiteral("SettingsWindow.qml"),

@@ -441,6 +441,6 @@ private:
 };
 
 // The settings window's entry in the table of windows.
-WindowSpec settingsWindowSpec(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version);
+WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version);
 
 }  // namespace tarnwick

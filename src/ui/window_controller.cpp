@@ -10,8 +10,8 @@
 
 namespace tarnwick {
 
-WindowController::WindowController(ViewsLoader& views, std::vector<WindowSpec> specs, QObject* parent)
-    : QObject(parent), m_views(views), m_specs(std::move(specs)) {}
+WindowController::WindowController(ViewsLoader& views, std::vector<WindowKind> kinds, QObject* parent)
+    : QObject(parent), m_views(views), m_kinds(std::move(kinds)) {}
 
 WindowController::~WindowController() {
     // A window closing as it goes would otherwise forget itself from the map being walked.
@@ -31,9 +31,9 @@ QWindow* WindowController::window(const QString& key) const {
 QWindow* WindowController::open(const QString& key) {
     QWindow* shown = window(key);
     if (!shown) {
-        const auto spec = std::find_if(m_specs.begin(), m_specs.end(), [&](const WindowSpec& s) { return s.key == key; });
-        if (spec == m_specs.end()) return nullptr;
-        shown = make(*spec);
+        const auto kind = std::find_if(m_kinds.begin(), m_kinds.end(), [&](const WindowKind& k) { return k.key == key; });
+        if (kind == m_kinds.end()) return nullptr;
+        shown = make(*kind);
         if (!shown) return nullptr;
         m_open[key] = shown;
         shown->show();
@@ -46,11 +46,11 @@ QWindow* WindowController::open(const QString& key) {
     return shown;
 }
 
-QWindow* WindowController::make(const WindowSpec& spec) {
+QWindow* WindowController::make(const WindowKind& kind) {
     Views* views = m_views.views();
     if (!views) return nullptr;
     auto* owner = new QObject;
-    QObject* object = views->create(spec.file, spec.properties ? spec.properties(owner) : QVariantMap());
+    QObject* object = views->create(kind.file, kind.properties ? kind.properties(owner) : QVariantMap());
     auto* window = qobject_cast<QWindow*>(object);
     if (!window) {
         delete object;
@@ -58,16 +58,16 @@ QWindow* WindowController::make(const WindowSpec& spec) {
         return nullptr;
     }
     owner->setParent(window);
-    window->setTitle(spec.title);
-    window->setMinimumSize(spec.minimumSize);
-    window->resize(spec.size);
+    window->setTitle(kind.title);
+    window->setMinimumSize(kind.minimumSize);
+    window->resize(kind.size);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), spec.size);
+        QRect frame(QPoint(), kind.size);
         frame.moveCenter(screen->availableGeometry().center());
         window->setPosition(frame.topLeft());
     }
     // Closed is gone: the next request starts afresh.
-    connect(window, &QWindow::visibleChanged, this, [this, key = spec.key, window](bool visible) {
+    connect(window, &QWindow::visibleChanged, this, [this, key = kind.key, window](bool visible) {
         if (visible) return;
         const auto found = m_open.find(key);
         if (found != m_open.end() && found->second == window) m_open.erase(found);

@@ -19,7 +19,8 @@ namespace tarnwick {
 
 class ViewsLoader;
 
-struct WindowSpec {
+// One kind of window the program opens, and how to make it.
+struct WindowKind {
     QString key;    // "settings"
     QString file;   // the QML file of the Tarnwick.Ui module, "SettingsWindow.qml"
     QString title;  // "Tarnwick Settings"
@@ -33,7 +34,7 @@ struct WindowSpec {
 class WindowController : public QObject {
     Q_OBJECT
 public:
-    WindowController(ViewsLoader& views, std::vector<WindowSpec> specs, QObject* parent = nullptr);
+    WindowController(ViewsLoader& views, std::vector<WindowKind> kinds, QObject* parent = nullptr);
     ~WindowController() override;
 
     // Shows the window of `key`, making it when none is open, and brings it to the front with the
@@ -41,17 +42,17 @@ public:
     QWindow* open(const QString& key);
     // The open window of `key`, or nullptr.
     QWindow* window(const QString& key) const;
-    const std::vector<WindowSpec>& specs() const { return m_specs; }
+    const std::vector<WindowKind>& kinds() const { return m_kinds; }
 
 Q_SIGNALS:
     // A new window of `key` was made and shown.
     void opened(const QString& key, QWindow* window);
 
 private:
-    QWindow* make(const WindowSpec& spec);
+    QWindow* make(const WindowKind& kind);
 
     ViewsLoader& m_views;
-    std::vector<WindowSpec> m_specs;
+    std::vector<WindowKind> m_kinds;
     std::map<QString, QPointer<QWindow>> m_open;
 };
 

@@ -98,7 +98,7 @@ protected:
     void makeWindows() {
         windows.reset();
         windows = std::make_unique<WindowController>(
-            loader, std::vector<WindowSpec>{settingsWindowSpec(*rig.model, desktopPicture, QStringLiteral("0.1.0"))});
+            loader, std::vector<WindowKind>{settingsWindowKind(*rig.model, desktopPicture, QStringLiteral("0.1.0"))});
     }
     // Opens the window and waits until it is on screen with the keyboard.
     QWindow* open() {
