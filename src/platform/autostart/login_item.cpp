@@ -24,16 +24,10 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// Characters after which an Exec argument must be quoted.
-bool isReserved(char c) {
-    return std::string_view(" \t\n\"'\\><~|&;$*?#()`").find(c) != std::string_view::npos;
-}
-
-}  // namespace
-
-LoginItemStatus autostartFileStatus(std::string_view contents) {
+// Calls `entry(key, value)` for each assignment of the [Desktop Entry] group, in file order.
+template <class Entry>
+void forEachMainEntry(std::string_view contents, Entry entry) {
     bool inMainGroup = false;
-    bool switchedOff = false;
     while (!contents.empty()) {
         auto newline = contents.find('\n');
         std::string_view line = trimmed(contents.substr(0, newline));
@@ -44,9 +38,21 @@ LoginItemStatus autostartFileStatus(std::string_view contents) {
             continue;
         }
         auto equals = line.find('=');
-        if (!inMainGroup || equals == std::string_view::npos) continue;
-        std::string_view key = trimmed(line.substr(0, equals));
-        std::string_view value = trimmed(line.substr(equals + 1));
+        if (inMainGroup && equals != std::string_view::npos)
+            entry(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)));
+    }
+}
+
+// Characters after which an Exec argument must be quoted.
+bool isReserved(char c) {
+    return std::string_view(" \t\n\"'\\><~|&;$*?#()`").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+LoginItemStatus autostartFileStatus(std::string_view contents) {
+    bool switchedOff = false;
+    forEachMainEntry(contents, [&](std::string_view key, std::string_view value) {
         // The last assignment of a key wins, as in the desktop's own key-file readers.
         if (key == "Hidden") {
             if (value == "true" || value == "1") switchedOff = true;
@@ -55,7 +61,7 @@ LoginItemStatus autostartFileStatus(std::string_view contents) {
             if (value == "false" || value == "0") switchedOff = true;
             else if (value == "true" || value == "1") switchedOff = false;
         }
-    }
+    });
     return switchedOff ? LoginItemStatus::requiresApproval : LoginItemStatus::enabled;
 }
 
@@ -102,21 +108,10 @@ QString currentExecutablePath() {
 
 std::optional<std::string> autostartProgram(std::string_view contents) {
     // The last Exec= of the [Desktop Entry] group, with the key-file escapes undone.
-    bool inMainGroup = false;
     std::optional<std::string> exec;
-    while (!contents.empty()) {
-        auto newline = contents.find('\n');
-        std::string_view line = trimmed(contents.substr(0, newline));
-        contents = newline == std::string_view::npos ? std::string_view{} : contents.substr(newline + 1);
-        if (line.empty() || line.front() == '#') continue;
-        if (line.front() == '[') {
-            inMainGroup = line.size() >= 2 && line.back() == ']' && line.substr(1, line.size() - 2) == mainGroup;
-            continue;
-        }
-        auto equals = line.find('=');
-        if (!inMainGroup || equals == std::string_view::npos || trimmed(line.substr(0, equals)) != "Exec") continue;
+    forEachMainEntry(contents, [&](std::string_view key, std::string_view raw) {
+        if (key != "Exec") return;
         std::string value;
-        std::string_view raw = trimmed(line.substr(equals + 1));
         for (std::size_t i = 0; i < raw.size(); ++i) {
             if (raw[i] != '\\' || i + 1 == raw.size()) {
                 value += raw[i];
@@ -132,7 +127,7 @@ std::optional<std::string> autostartProgram(std::string_view contents) {
             }
         }
         exec = std::move(value);
-    }
+    });
     if (!exec) return std::nullopt;
 
     // The first argument: quoted with its four escapes, or up to the first blank; "%%" is one '%'.
