@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "desktop_drive.hpp"
 #include "model_rig.hpp"
 #include "platform/imaging/blur.hpp"
 #include "platform/x11/x11_windows.hpp"
@@ -23,14 +24,8 @@ namespace {
 
 constexpr int waitMs = 5000;
 
-bool run(const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.start(program, arguments);
-    const bool ended = p.waitForStarted(2000) && QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, waitMs);
-    return ended && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-bool xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
+using drive::run;
+using drive::xdotool;
 
 // A stand-in desktop picture: a dusk landscape, blurred as the program blurs real ones.
 QImage testWallpaper() {

@@ -28,6 +28,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "desktop_drive.hpp"
 #include "model_rig.hpp"
 #include "ui/settings_view_model.hpp"
 #include "ui/views_loader.hpp"
@@ -38,12 +39,7 @@ namespace {
 
 constexpr int waitMs = 5000;
 
-bool xdotool(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), arguments);
-    return p.waitForStarted(2000) && QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, waitMs) &&
-           p.exitCode() == 0;
-}
+using drive::xdotool;
 
 // Counts the frames a window hands to the screen.
 class Frames : public QObject {
@@ -148,8 +144,7 @@ protected:
         }
         const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)) +
                                QPointF(shown()->position());
-        const bool done = xdotool({"mousemove", QString::number(int(centre.x())), QString::number(int(centre.y())),
-                                   "click", "1"});
+        const bool done = drive::clickAt(centre.toPoint());
         QTest::qWait(150);
         return done;
     }

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "desktop_drive.hpp"
 #include "model_rig.hpp"
 #include "platform/x11/panel_hints.hpp"
 #include "ui/status_controller.hpp"
@@ -22,14 +23,7 @@ namespace {
 
 constexpr int waitMs = 5000;
 
-bool xdotool(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), arguments);
-    return p.waitForStarted(2000) && QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, waitMs) &&
-           p.exitCode() == 0;
-}
-
-bool clickAt(QPoint at) { return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}); }
+using drive::clickAt;
 
 bool statusNotifierHost() { return qgetenv("TARNWICK_DESKTOP_TRAY") == "sni"; }
 
@@ -70,12 +64,7 @@ protected:
     bool press(const char* name) {
         QObject* item = status->panel()->findChild<QObject*>(QLatin1String(name));
         if (!item) return false;
-        // Its place in the window: the offsets of it and every item above it.
-        QPointF centre(item->property("width").toReal() / 2, item->property("height").toReal() / 2);
-        for (QObject* i = item; i; i = i->property("parent").value<QObject*>())
-            centre += QPointF(i->property("x").toReal(), i->property("y").toReal());
-        centre += status->panel()->position();
-        return clickAt(centre.toPoint());
+        return clickAt(drive::centreOnScreen(item, status->panel()->position()));
     }
     QString shown(const char* property) const {
         auto* vm = status->panel()->property("vm").value<QObject*>();

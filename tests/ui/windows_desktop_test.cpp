@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "desktop_drive.hpp"
 #include "model_rig.hpp"
 #include "platform/autostart/login_item.hpp"
 #include "ui/views_loader.hpp"
@@ -26,17 +27,8 @@ using fakes::t0;
 constexpr int waitMs = 5000;
 constexpr double hour = 3600, day = 86400;
 
-// Runs a program to its end; its standard output, or nothing when it failed.
-std::optional<QString> run(const QString& program, const QStringList& arguments, int timeoutMs = waitMs) {
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForStarted(2000) || !QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, timeoutMs))
-        return std::nullopt;
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return std::nullopt;
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments).has_value(); }
+using drive::run;
+using drive::xdotool;
 
 // What screen readers find of this program: "role<TAB>name" of every showing object, one a line.
 QStringList accessibleTree() {
@@ -104,12 +96,7 @@ protected:
     bool press(const char* name) {
         QObject* control = item(name);
         if (!control) return false;
-        QPointF centre(control->property("width").toReal() / 2, control->property("height").toReal() / 2);
-        for (QObject* i = control; i; i = i->property("parent").value<QObject*>())
-            centre += QPointF(i->property("x").toReal(), i->property("y").toReal());
-        centre += window->position();
-        const QPoint at = centre.toPoint();
-        return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        return drive::clickAt(drive::centreOnScreen(control, window->position()));
     }
     bool key(const QString& name) { return xdotool({"key", name}); }
     int step() const { return viewModel("tarnwick::OnboardingViewModel")->property("step").toInt(); }
