@@ -116,7 +116,13 @@ MenuBarViewModel::Values MenuBarViewModel::compute() const {
     return v;
 }
 
+void MenuBarViewModel::setActive(bool active) {
+    m_active = active;
+    refresh();
+}
+
 void MenuBarViewModel::refresh() {
+    if (!m_active) return;
     Values next = compute();
     if (next == m_values) return;
     m_values = std::move(next);

@@ -82,6 +82,11 @@ public:
     QString quitTitle() const { return QStringLiteral("Quit"); }
 
     // Starts the announced or held break at once; otherwise takes an eye break. Then asks to close.
+    // While inactive (the panel is hidden) the values are not followed, so a hidden panel costs
+    // the once-a-second tick nothing; becoming active brings them up to date at once.
+    void setActive(bool active);
+    bool active() const { return m_active; }
+
     Q_INVOKABLE void firstTile();
     // Takes a long break, then asks to close.
     Q_INVOKABLE void longBreak();
@@ -111,6 +116,7 @@ private:
 
     AppModel& m_model;
     Values m_values;
+    bool m_active = true;
 };
 
 }  // namespace tarnwick

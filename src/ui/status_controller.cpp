@@ -204,6 +204,7 @@ void StatusController::openPanel() {
         if (free.width() >= m_panel->width() && free.height() >= m_panel->height()) area = free;
     }
     m_panel->setPosition(placePanel(m_panel->size(), icon, pointer, area));
+    m_vm->setActive(true);
     m_awaitingFrame = true;
     m_panel->show();
     m_panel->raise();
@@ -213,6 +214,7 @@ void StatusController::openPanel() {
 void StatusController::closePanel() {
     if (!m_panel || !m_panel->isVisible()) return;
     m_panel->hide();
+    m_vm->setActive(false);
     m_closedAtMs = QDateTime::currentMSecsSinceEpoch();
 }
 

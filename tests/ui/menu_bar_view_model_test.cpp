@@ -161,6 +161,16 @@ TEST(MenuBarViewModel, TallyCountsTodayAndChangedFiresOnlyWhenAValueMoves) {
     EXPECT_EQ(p.panel.todayTaken(), 1);
     EXPECT_EQ(p.panel.todaySkipped(), 0);
     EXPECT_EQ(p.panel.streak(), 1);
+
+    // A hidden panel follows nothing, and catches up when it shows again.
+    const int before = changes;
+    const QString countdown = p.panel.value();
+    p.panel.setActive(false);
+    for (int s = 627; s <= 700; ++s) p.tickAt(t0 + s);
+    EXPECT_EQ(changes, before);
+    p.panel.setActive(true);
+    EXPECT_EQ(changes, before + 1);
+    EXPECT_NE(p.panel.value(), countdown);
 }
 
 TEST(TrayText, NamesThePhaseOrCountsDownAndHidesWithTheCountdownOff) {
