@@ -55,11 +55,8 @@ BreakViewModel::Values BreakViewModel::compute() const {
     v.showEscapeHint = !v.hardcore;
     if (v.hardcore) {
         v.hintText = QStringLiteral("Hardcore mode: this break can't be skipped");
-    } else if (m_model.skipsLeftThisWeek() == 1) {
-        v.hintText = QStringLiteral("1 skip left this week");
     } else {
-        const auto skipsLeft = static_cast<long long>(m_model.skipsLeftThisWeek());
-        v.hintText = QString::asprintf("%lld skips left this week", skipsLeft);
+        v.hintText = view::counted(m_model.skipsLeftThisWeek(), "skip", "skips") + QStringLiteral(" left this week");
     }
 
     const SkipState& skipState = m_model.skipState();

@@ -12,9 +12,7 @@
 
 namespace tarnwick {
 
-QString minutesLabel(qint64 n) {
-    return n == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(n);
-}
+QString minutesLabel(qint64 n) { return view::counted(n, "minute", "minutes"); }
 
 QString secondsLabel(qint64 n) { return QStringLiteral("%1 seconds").arg(n); }
 
@@ -118,8 +116,6 @@ const PaneInfo* paneInfo(const QString& id) {
         if (id == QLatin1String(info.id)) return &info;
     return nullptr;
 }
-
-QString breaksWord(qint64 count) { return count == 1 ? QStringLiteral("break") : QStringLiteral("breaks"); }
 
 const QString loginErrorText =
     QStringLiteral("Couldn't change this. Check that ~/.config/autostart can be written and try again.");
@@ -246,11 +242,10 @@ SettingsViewModel::Values SettingsViewModel::compute() {
     v.soundIndex = int(v.soundNames.indexOf(sound));
     const qint64 count = m_model.historyCount();
     const QString folder = withTilde(QDir::cleanPath(m_model.dataFolder()), QDir::homePath());
-    v.privacyText = QStringLiteral("Your settings and %1 recorded %2 are stored only on this computer, in %3. "
+    v.privacyText = QStringLiteral("Your settings and %1 are stored only on this computer, in %2. "
                                    "Tarnwick sends nothing anywhere.")
-                        .arg(count)
-                        .arg(breaksWord(count), folder);
-    v.deleteQuestion = QStringLiteral("Delete %1 %2 and all settings?").arg(count).arg(breaksWord(count));
+                        .arg(view::counted(count, "recorded break", "recorded breaks"), folder);
+    v.deleteQuestion = QStringLiteral("Delete %1 and all settings?").arg(view::counted(count, "break", "breaks"));
     return v;
 }
 

@@ -47,20 +47,18 @@ QString weekRangeText(Instant weekStart, const Calendar& calendar, const QLocale
            localDate(weekStart + Seconds{sixDaysSeconds}, calendar, locale);
 }
 
-QString timesWord(std::int64_t count) { return count == 1 ? QStringLiteral("time") : QStringLiteral("times"); }
-
 QString shareLine(std::int64_t taken) {
-    return QStringLiteral("You rested your eyes %1 %2 this week.").arg(number(taken), timesWord(taken));
+    return QStringLiteral("You rested your eyes %1 this week.").arg(view::counted(taken, "time", "times"));
 }
 
 QString shareClipboardText(std::int64_t taken) {
-    return QStringLiteral("I rested my eyes %1 %2 this week with Tarnwick, a break reminder that waits while "
+    return QStringLiteral("I rested my eyes %1 this week with Tarnwick, a break reminder that waits while "
                           "I'm on calls.")
-        .arg(number(taken), timesWord(taken));
+        .arg(view::counted(taken, "time", "times"));
 }
 
 QString skipsLeftText(std::int64_t skipsLeft) {
-    return skipsLeft == 1 ? QStringLiteral("1 skip left") : number(skipsLeft) + QStringLiteral(" skips left");
+    return view::counted(skipsLeft, "skip", "skips") + QStringLiteral(" left");
 }
 
 QString streakSubtitle(std::int64_t streak) {

@@ -21,7 +21,11 @@ inline QString text(std::string_view value) { return QString::fromUtf8(value.dat
 // Whole numbers a view can show or key on; the clamp keeps the conversion defined.
 inline qint64 whole(double value) { return qint64(std::clamp(value, -9.2e18, 9.2e18)); }
 
-// The local time of day in the user's short form, e.g. "15:45" or "3:45 PM".
+// A count with its word, singular for exactly one: counted(1, "skip", "skips") is "1 skip".
+inline QString counted(qint64 n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
 // The locale's short time without seconds: some locales' short format (C, POSIX) carries them.
 inline QString shortTimeFormat() {
     static const QString format = [] {
@@ -32,6 +36,7 @@ inline QString shortTimeFormat() {
     return format;
 }
 
+// The local time of day in the user's short form, e.g. "15:45" or "3:45 PM".
 inline QString localTime(Instant instant) {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(whole(std::floor(epochSeconds(instant))));
     return QLocale::system().toString(local.time(), shortTimeFormat());
