@@ -10,17 +10,34 @@
 namespace tarnwick {
 namespace {
 
-// Raw key presses are selected once per connection and stay selected while any observer lives.
+// Raw key presses stay selected on the root window while any observer lives; every other raw
+// input event only while some observer waits for the user's return.
 int g_rawKeySelections = 0;
+int g_allInputWatchers = 0;
 
-bool selectRawKeyPresses(xcb_connection_t* c, xcb_window_t root, bool on) {
-    struct {
-        xcb_input_event_mask_t head;
-        std::uint32_t bits;
-    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS) : 0u};
+constexpr std::uint32_t keyMask = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS;
+constexpr std::uint32_t allInputMask = keyMask | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS |
+                                       XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_TOUCH_BEGIN;
+
+struct RawMask {
+    xcb_input_event_mask_t head;
+    std::uint32_t bits;
+};
+
+RawMask rawMask() {
+    const std::uint32_t bits = g_allInputWatchers > 0 ? allInputMask : g_rawKeySelections > 0 ? keyMask : 0u;
+    return {{XCB_INPUT_DEVICE_ALL_MASTER, 1}, bits};
+}
+
+bool selectRawKeyPresses(xcb_connection_t* c, xcb_window_t root) {
+    RawMask mask = rawMask();
     xcb_generic_error_t* error = xcb_request_check(c, xcb_input_xi_select_events_checked(c, root, 1, &mask.head));
     std::free(error);
     return error == nullptr;
+}
+
+double monotonicSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // XInput 2.1 or later delivers raw events even while another client grabs the keyboard.
@@ -37,7 +54,7 @@ bool xinputUsable(xcb_connection_t* c, std::uint8_t* opcode) {
 
 }  // namespace
 
-X11InputIdle::X11InputIdle() {
+X11InputIdle::X11InputIdle(double horizon, double recheck) : m_tracker(horizon, recheck) {
     xcb_connection_t* c = x11::connection();
     m_root = x11::rootWindow(c);
     if (!c || m_root == XCB_NONE) return;
@@ -46,9 +63,14 @@ X11InputIdle::X11InputIdle() {
     m_idleAvailable = saver && saver->present;
 
     std::uint8_t opcode = 0;
-    if (xinputUsable(c, &opcode) && (g_rawKeySelections > 0 || selectRawKeyPresses(c, m_root, true))) {
+    if (xinputUsable(c, &opcode)) {
         ++g_rawKeySelections;
-        m_xinputOpcode = opcode;
+        if (g_rawKeySelections > 1 || selectRawKeyPresses(c, m_root)) {
+            m_xinputOpcode = opcode;
+        } else {
+            --g_rawKeySelections;
+            return;
+        }
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
 }
@@ -59,41 +81,54 @@ X11InputIdle::~X11InputIdle() {
     }
     if (m_xinputOpcode == 0) return;
     if (auto* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
-    if (--g_rawKeySelections == 0) {
-        if (xcb_connection_t* c = x11::connection()) selectRawKeyPresses(c, m_root, false);
-    }
+    if (m_watchingAll) --g_allInputWatchers;
+    --g_rawKeySelections;
+    if (xcb_connection_t* c = x11::connection()) selectRawKeyPresses(c, m_root);
+}
+
+void X11InputIdle::watchAllInput(bool on) {
+    if (on == m_watchingAll || m_xinputOpcode == 0) return;
+    const bool before = g_allInputWatchers > 0;
+    m_watchingAll = on;
+    g_allInputWatchers += on ? 1 : -1;
+    if (before == (g_allInputWatchers > 0)) return;
+    RawMask mask = rawMask();
+    xcb_input_xi_select_events(x11::connection(), m_root, 1, &mask.head);
 }
 
 double X11InputIdle::idleSeconds() {
     if (!m_idleAvailable) return 0;
     xcb_connection_t* c = x11::connection();
     if (!c) return 0;
-    using Clock = std::chrono::steady_clock;
-    // A reply older than this is not aged but asked again: across a sleep or a long pause the
-    // input since could be anything.
-    constexpr auto freshFor = std::chrono::milliseconds(1500);
-    std::optional<double> answer;
+    // A reply older than this is not used: across a sleep the input since could be anything.
+    constexpr double freshFor = 1.5;
+    const double now = monotonicSeconds();
     if (m_pendingRequest) {
         xcb_screensaver_query_info_cookie_t cookie{*m_pendingRequest};
         m_pendingRequest.reset();
-        const auto age = Clock::now() - m_pendingSentAt;
-        if (age <= freshFor) {
+        if (now - m_pendingSentAt <= freshFor) {
             // Already in, or moments away: waiting for it costs no more than a new round trip.
             auto info = x11::collect<xcb_screensaver_query_info_reply_t>(c, xcb_screensaver_query_info_reply, cookie);
-            if (info) answer = info->ms_since_user_input / 1000.0 + std::chrono::duration<double>(age).count();
+            if (info) m_tracker.answered(info->ms_since_user_input / 1000.0, m_pendingSentAt);
         } else {
             xcb_discard_reply(c, cookie.sequence);
         }
     }
-    if (!answer) {
+    if (!m_tracker.knows()) {
+        // Nothing known yet: the first call waits for the answer.
         auto info = x11::collect<xcb_screensaver_query_info_reply_t>(
             c, xcb_screensaver_query_info_reply, xcb_screensaver_query_info(c, m_root));
-        answer = info ? info->ms_since_user_input / 1000.0 : 0.0;
+        if (info) m_tracker.answered(info->ms_since_user_input / 1000.0, now);
     }
-    m_pendingRequest = xcb_screensaver_query_info(c, m_root).sequence;
-    m_pendingSentAt = Clock::now();
+    // Input events are watched before the question is sent, so none between its answer and the
+    // next call goes unseen.
+    watchAllInput(m_tracker.watchesAllInput(now));
+    if (m_tracker.wantsAnswer(now)) {
+        m_pendingRequest = xcb_screensaver_query_info(c, m_root).sequence;
+        m_pendingSentAt = now;
+    }
     xcb_flush(c);
-    return *answer;
+    return m_tracker.idle(now);
 }
 
 double X11InputIdle::secondsSinceKeyDown() {
@@ -106,8 +141,19 @@ bool X11InputIdle::nativeEventFilter(const QByteArray& eventType, void* message,
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7f) != XCB_GE_GENERIC) return false;
     const auto* ge = static_cast<const xcb_ge_generic_event_t*>(message);
-    if (ge->extension == m_xinputOpcode && ge->event_type == XCB_INPUT_RAW_KEY_PRESS) {
+    if (ge->extension != m_xinputOpcode) return false;
+    switch (ge->event_type) {
+    case XCB_INPUT_RAW_KEY_PRESS:
         m_lastKeyDown = std::chrono::steady_clock::now();
+        m_tracker.inputSeen(monotonicSeconds());
+        break;
+    case XCB_INPUT_RAW_BUTTON_PRESS:
+    case XCB_INPUT_RAW_MOTION:
+    case XCB_INPUT_RAW_TOUCH_BEGIN:
+        m_tracker.inputSeen(monotonicSeconds());
+        break;
+    default:
+        break;
     }
     return false;  // Others may watch the same events.
 }

@@ -73,15 +73,27 @@ protected:
 };
 
 TEST_F(Desktop, IdleTimeDropsWhenThePointerMovesAndTypingIsSeenAfterAKeyPress) {
-    X11InputIdle idle;
+    // A horizon of 1 s: past it the server confirms the absence and pointer motion is watched.
+    X11InputIdle idle(1.0, 600);
     ASSERT_TRUE(idle.idleObservable() && idle.typingObservable());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return idle.idleSeconds() >= 1.0; }, waitMs));
-    ASSERT_TRUE(xdotool({"mousemove", "640", "500"}));
+    ASSERT_TRUE(xdotool({"mousemove_relative", "5", "5"}));  // known to be present at the start
+    ASSERT_TRUE(QTest::qWaitFor([&] { return idle.idleSeconds() >= 2.0; }, waitMs)) << idle.idleSeconds();
+    // Relative motion goes through XTest like a real pointer; an absolute move only warps it.
+    ASSERT_TRUE(xdotool({"mousemove_relative", "--", "-40", "30"}));
+    // No recheck falls within the wait: only the motion event can bring the figure down.
     EXPECT_TRUE(QTest::qWaitFor([&] { return idle.idleSeconds() < 0.5; }, waitMs)) << idle.idleSeconds();
     QTest::qWait(quietMs);
     EXPECT_EQ(idle.secondsSinceKeyDown(), X11InputIdle::noKeyDown) << "pointer motion is no typing";
     ASSERT_TRUE(xdotool({"key", "a"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return idle.secondsSinceKeyDown() < 1.5; }, waitMs));
+}
+
+TEST_F(Desktop, AConfirmedAbsenceIsRecheckedForACounterResetWithoutInput) {
+    X11InputIdle idle(1.0, 1.0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return idle.idleSeconds() >= 3.0; }, waitMs));
+    // What players do to keep the screen awake: no input event, only the server's counter reset.
+    ASSERT_EQ(QProcess::execute("xset", {"s", "reset"}), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return idle.idleSeconds() < 2.0; }, waitMs)) << idle.idleSeconds();
 }
 
 TEST_F(Desktop, HotKeyRunsOncePerPressWhileTheXtermHasTheFocusAlsoHeldAndWithNumLockOn) {

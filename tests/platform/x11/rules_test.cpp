@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/x11/fullscreen.hpp"
+#include "platform/x11/idle_tracker.hpp"
 #include "platform/x11/key_grab.hpp"
 
 namespace tarnwick {
@@ -63,6 +64,47 @@ TEST(LockVariants, CoversCapsLockAndNumLockWithoutDuplicates) {
     EXPECT_EQ(lockVariants(ctrlAlt, 0), (V{ctrlAlt, ctrlAlt | lockMask})) << "no NumLock key";
     EXPECT_EQ(lockVariants(ctrlAlt, lockMask), (V{ctrlAlt, ctrlAlt | lockMask})) << "NumLock mapped onto Lock";
     EXPECT_EQ(lockVariants(ctrlAlt | mod2, mod2), (V{ctrlAlt | mod2, ctrlAlt | mod2 | lockMask})) << "NumLock required";
+}
+
+// A present user is asked about once per horizon, never reported absent before the server said
+// so; a confirmed absence is exact without questions until an event or a recheck.
+TEST(IdleTracker, AsksOnlyNearTheHorizonAndNeverReportsAnAbsenceTheServerDidNotConfirm) {
+    IdleTracker t(45, 10);
+    EXPECT_TRUE(t.wantsAnswer(0)) << "nothing known";
+    t.answered(3, 100);
+    EXPECT_FALSE(t.wantsAnswer(120));
+    EXPECT_FALSE(t.watchesAllInput(120));
+    EXPECT_DOUBLE_EQ(t.idle(120), 23);
+    EXPECT_TRUE(t.wantsAnswer(142)) << "could have passed the horizon by now";
+    EXPECT_TRUE(t.watchesAllInput(142)) << "events are watched before the question goes out";
+    EXPECT_DOUBLE_EQ(t.idle(500), 45) << "unconfirmed: held at the horizon";
+
+    t.answered(12, 142);  // the user moved the mouse meanwhile
+    EXPECT_FALSE(t.watchesAllInput(143));
+    EXPECT_DOUBLE_EQ(t.idle(150), 20);
+    EXPECT_TRUE(t.wantsAnswer(175));
+
+    t.answered(45, 175);  // absent: confirmed
+    EXPECT_DOUBLE_EQ(t.idle(475), 345) << "exact past the horizon";
+    EXPECT_TRUE(t.watchesAllInput(180));
+    EXPECT_FALSE(t.wantsAnswer(184));
+    EXPECT_TRUE(t.wantsAnswer(185)) << "rechecked for a counter reset without input";
+    t.answered(2, 185);  // a video player reset the counter
+    EXPECT_DOUBLE_EQ(t.idle(190), 7);
+    EXPECT_FALSE(t.watchesAllInput(190));
+}
+
+TEST(IdleTracker, AnEventNewerThanAnAnswerWins) {
+    IdleTracker t(45, 10);
+    t.answered(50, 100);
+    t.inputSeen(100.5);  // the user came back before the reply was read
+    EXPECT_DOUBLE_EQ(t.idle(101), 0.5);
+    EXPECT_FALSE(t.watchesAllInput(101));
+    t.answered(50.2, 100.2);  // an answer computed before the event
+    EXPECT_DOUBLE_EQ(t.idle(102), 1.5);
+    EXPECT_FALSE(t.wantsAnswer(102));
+    t.inputSeen(99);  // out of order: changes nothing
+    EXPECT_DOUBLE_EQ(t.idle(102), 1.5);
 }
 
 }  // namespace
