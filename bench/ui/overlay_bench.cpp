@@ -1,6 +1,7 @@
 // From a phase change to break panels shown and drawn on both monitors, the first time (which
-// loads Qt Quick) and every time after; and the CPU the program spends during a break once its
-// entrance is over. Run inside scripts/with-desktop.
+// loads Qt Quick) and every time after; the CPU the program spends during a break once its
+// entrance is over; and the tray icon drawn anew for a changed countdown, both sizes. Run inside
+// scripts/with-desktop.
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +16,7 @@
 
 #include "model_rig.hpp"
 #include "ui/overlay_controller.hpp"
+#include "ui/status_controller.hpp"
 #include "ui/views_loader.hpp"
 
 using namespace tarnwick;
@@ -126,8 +128,19 @@ void CpuDuringABreak(benchmark::State& state) {
     }
 }
 
+// What the tray costs each time its countdown text changes (goal: well under a millisecond, as it
+// happens every minute of an idle day).
+void TrayIconRedraw(benchmark::State& state) {
+    int minutesLeft = 0;
+    for (auto _ : state) {
+        const QString text = QString::number(1 + minutesLeft++ % 59) + u'm';
+        for (int size : {22, 44}) benchmark::DoNotOptimize(tarnwick::trayImage(text, size));
+    }
+}
+
 }  // namespace
 
+BENCHMARK(TrayIconRedraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FirstBreakLoadsQtQuick)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 // Each break is one repetition, so the report gives the median over fifteen.
 BENCHMARK(LaterBreaks)->Iterations(1)->Repetitions(15)->DisplayAggregatesOnly(true)->UseManualTime()

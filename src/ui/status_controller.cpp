@@ -1,5 +1,6 @@
 #include "ui/status_controller.hpp"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
@@ -55,19 +56,61 @@ constexpr qint64 reopenGuardMs = 400;  // a click on the icon that closed the pa
 
 }  // namespace
 
+namespace {
+
+// The pixels within `radius` of any covered pixel of `mask`, at the strongest coverage among them:
+// a dark edge around letters at a fraction of the cost of stroking their outlines.
+QImage dilated(const QImage& mask, int radius) {
+    QImage out(mask.size(), QImage::Format_Alpha8);
+    const int w = mask.width(), h = mask.height();
+    for (int y = 0; y < h; ++y) {
+        uchar* row = out.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            uchar strongest = 0;
+            for (int dy = -radius; dy <= radius; ++dy) {
+                const int sy = y + dy;
+                if (sy < 0 || sy >= h) continue;
+                const uchar* source = mask.constScanLine(sy);
+                for (int dx = -radius; dx <= radius; ++dx) {
+                    const int sx = x + dx;
+                    if (sx < 0 || sx >= w || dx * dx + dy * dy > radius * radius + 1) continue;
+                    strongest = std::max(strongest, source[sx]);
+                }
+            }
+            row[x] = strongest;
+        }
+    }
+    return out;
+}
+
+// The small glyph above the countdown: the same for every text, so drawn once per size.
+const QImage& smallGlyph(int size) {
+    static QImage images[2];
+    QImage& image = images[size > 22 ? 1 : 0];
+    if (image.width() != size) {
+        image = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal unit = size / 22.0;
+        strokeLegibly(p, glyph(QPointF(5 * unit, -0.5 * unit), 12 * unit, 10 * unit), 1.5 * unit);
+    }
+    return image;
+}
+
+}  // namespace
+
 QImage trayImage(const QString& text, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
     const qreal unit = size / 22.0;  // the drawing is made for 22 pixels
     if (text.isEmpty()) {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
         strokeLegibly(p, glyph(QPointF(2 * unit, 2 * unit), 18 * unit, 18 * unit), 1.9 * unit);
         return image;
     }
     // The glyph, small, above the text, which takes the largest bold size that fits the width.
-    strokeLegibly(p, glyph(QPointF(5 * unit, -0.5 * unit), 12 * unit, 10 * unit), 1.5 * unit);
     QFont font = QGuiApplication::font();
     font.setBold(true);
     int pixels = int(12 * unit);
@@ -76,16 +119,32 @@ QImage trayImage(const QString& text, int size) {
         if (QFontMetricsF(font).horizontalAdvance(text) <= size - 1) break;
     }
     font.setPixelSize(pixels);
-    QPainterPath letters;
     const QFontMetricsF metrics(font);
-    const qreal x = (size - metrics.horizontalAdvance(text)) / 2;
-    letters.addText(QPointF(x, size - metrics.descent() - 0.5 * unit), font, text);
-    p.setPen(QPen(QColor(0, 0, 0, 200), 2.2 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(letters);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(letters);
+    const QPointF origin((size - metrics.horizontalAdvance(text)) / 2, size - metrics.descent() - 0.5 * unit);
+
+    // The letters as coverage, then white over a dark edge about a pixel wide (two at 44).
+    QImage letters(size, size, QImage::Format_Alpha8);
+    letters.fill(0);
+    {
+        QPainter p(&letters);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(origin, text);
+    }
+    QImage edge(size, size, QImage::Format_ARGB32_Premultiplied);
+    edge.fill(QColor(0, 0, 0, 200));
+    {
+        QPainter p(&edge);
+        p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        p.drawImage(0, 0, dilated(letters, qMax(1, qRound(1.1 * unit))));
+    }
+    QPainter p(&image);
+    p.drawImage(0, 0, smallGlyph(size));
+    p.drawImage(0, 0, edge);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(origin, text);
     return image;
 }
 
