@@ -19,8 +19,8 @@
 #include "platform/linux_busy_probes.hpp"
 #include "platform/process/single_instance.hpp"
 #include "platform/proc/system_clock.hpp"
+#include "platform/session_input_idle.hpp"
 #include "platform/sound/qt_sound_player.hpp"
-#include "platform/x11/input_idle.hpp"
 #include "ui/app_delegate.hpp"
 
 #ifndef TARNWICK_VERSION
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     }
 
     SystemClock clock;
-    X11InputIdle input;
+    SessionInputIdle input;
     LinuxBusyProbes probes;
     QtSoundPlayer sounds;
     XdgLoginItem loginItem;

@@ -13,6 +13,7 @@
 
 #include "platform/x11/hot_key.hpp"
 #include "platform/x11/input_idle.hpp"
+#include "platform/x11/screen_saver_inhibitor.hpp"
 #include "platform/x11/x11_windows.hpp"
 #include "platform/x11/xcb_support.hpp"
 
@@ -159,6 +160,35 @@ TEST_F(Desktop, FullScreenCountsOnEitherMonitorButNotMaximisedNorOurOwn) {
         return s && (s->ownPid = 0, frontAppIsFullscreen(*s));
     }, waitMs));
     EXPECT_FALSE(windows.frontAppIsFullscreen()) << "our own window";
+}
+
+TEST_F(Desktop, ScreenSaverSuspendedByAPlayerIsSeenAndItsResumeClearsItButASaverOffFromTheStartIsNot) {
+    QProcessEnvironment generic = QProcessEnvironment::systemEnvironment();  // no desktop's own screen saver
+    for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+        generic.remove(name);
+    const auto xdgScreensaver = [&](const QString& action) {
+        QProcess p;
+        p.setProcessEnvironment(generic);
+        p.start("xdg-screensaver", {action, QString::number(xterm().id)});
+        return p.waitForFinished(waitMs) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    };
+    const auto held = [](X11ScreenSaverInhibitor& saver) -> std::optional<bool> {  // once the server answered
+        saver.ask();
+        const bool ended = QTest::qWaitFor([&] { return !saver.awaitingReply(); }, waitMs);
+        return ended && saver.answering() ? std::optional{saver.inhibited()} : std::nullopt;
+    };
+    ASSERT_TRUE(run("xset", {"s", "600"}));
+    X11ScreenSaverInhibitor saver;
+    EXPECT_EQ(held(saver), false);
+    ASSERT_TRUE(xdgScreensaver("suspend"));
+    EXPECT_EQ(held(saver), true) << "suspended by xdg-screensaver";
+    ASSERT_TRUE(xdgScreensaver("resume"));
+    EXPECT_EQ(held(saver), false) << "resumed";
+
+    ASSERT_TRUE(run("xset", {"s", "off"}));
+    X11ScreenSaverInhibitor later;  // started after the user switched the saver off for good
+    EXPECT_EQ(held(later), false) << "the user's own setting taken for a program's inhibitor";
+    EXPECT_TRUE(run("xset", {"s", "default"}));
 }
 
 }  // namespace
