@@ -51,9 +51,12 @@ std::optional<QList<LogindInhibitor>> readLogindInhibitors(const QDBusMessage& r
 
 DbusInhibitorSource::DbusInhibitorSource(QString name, QDBusConnection bus, QDBusMessage question, Reading reading,
                                          QObject* parent)
-    : QObject(parent), m_name(std::move(name)), m_bus(std::move(bus)), m_question(std::move(question)),
-      m_reading(std::move(reading)) {
+    : QObject(parent), m_name(std::move(name)), m_bus(std::move(bus)),
+      m_presence(question.service(), m_bus, QDBusServiceWatcher::WatchForOwnerChange),
+      m_question(std::move(question)), m_reading(std::move(reading)) {
     m_question.setAutoStartService(false);  // asking must never start a service
+    connect(&m_presence, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& owner) { m_present = !owner.isEmpty(); });
 }
 
 std::unique_ptr<DbusInhibitorSource> DbusInhibitorSource::gnomeSession(QDBusConnection sessionBus) {
@@ -92,7 +95,7 @@ std::unique_ptr<DbusInhibitorSource> DbusInhibitorSource::kdePowerManagement(QDB
 
 void DbusInhibitorSource::ask() {
     if (m_waiting) return;
-    if (!m_bus.isConnected()) {
+    if (!m_bus.isConnected() || !m_present) {
         m_answering = m_inhibited = false;
         return;
     }
@@ -101,7 +104,13 @@ void DbusInhibitorSource::ask() {
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
         watcher->deleteLater();
         m_waiting = false;
-        const auto held = m_reading(watcher->reply());
+        const QDBusMessage reply = watcher->reply();
+        const QString error = reply.errorName();
+        if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+            error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+            m_present = false;
+        }
+        const auto held = m_reading(reply);
         m_answering = held.has_value();
         m_inhibited = held.value_or(false);
     });

@@ -6,6 +6,7 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -61,6 +62,10 @@ public:
 private:
     QString m_name;
     QDBusConnection m_bus;
+    // Whether the service is on the bus: a service found missing is not asked again until it
+    // appears, so a desktop without it costs no call every few seconds.
+    QDBusServiceWatcher m_presence;
+    bool m_present = true;
     QDBusMessage m_question;
     Reading m_reading;
     bool m_waiting = false, m_answering = false, m_inhibited = false;
