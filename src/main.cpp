@@ -20,6 +20,8 @@
 #include "platform/process/single_instance.hpp"
 #include "platform/proc/system_clock.hpp"
 #include "platform/sound/qt_sound_player.hpp"
+#include "platform/startup_display.hpp"
+#include "platform/x11/display_check.hpp"
 #include "platform/x11/input_idle.hpp"
 #include "ui/app_delegate.hpp"
 
@@ -47,9 +49,28 @@ void quitOnSignals(QApplication& app) {
     ::sigaction(SIGINT, &action, nullptr);
 }
 
+// Chooses the Qt platform before the application object exists. False, after one console line,
+// when there is no display the program can use.
+bool prepareDisplay(int argc, char** argv) {
+    using namespace tarnwick;
+    const StartEnvironment environment = StartEnvironment::fromProcess(argc, argv);
+    const DisplayDecision decision = decideDisplay(environment);
+    QString problem = decision.message;
+    if (problem.isEmpty() && decision.usesX && !xDisplayAnswers(environment.display))
+        problem = unreachableDisplayMessage(environment.display);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return false;
+    }
+    // The break panels, the hot key and full-screen detection need X11: on Wayland, XWayland.
+    if (decision.plan == DisplayPlan::forceXcb) qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!prepareDisplay(argc, argv)) return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
