@@ -12,6 +12,7 @@
 
 #include "app/app_model.hpp"
 #include "app/persistence.hpp"
+#include "app/session_facts.hpp"
 #include "platform/autostart/login_item.hpp"
 #include "platform/dbus/screen_lock.hpp"
 #include "platform/dbus/sleep_monitor.hpp"
@@ -19,6 +20,7 @@
 #include "platform/linux_busy_probes.hpp"
 #include "platform/process/single_instance.hpp"
 #include "platform/proc/system_clock.hpp"
+#include "platform/session_type.hpp"
 #include "platform/sound/qt_sound_player.hpp"
 #include "platform/startup_display.hpp"
 #include "platform/x11/display_check.hpp"
@@ -108,7 +110,10 @@ int main(int argc, char** argv) {
     LogindSleepMonitor sleepMonitor;
     AppModel model(Ports{clock, input, probes, sounds, loginItem, screenLock, sleepMonitor}, persistence);
 
-    AppDelegate delegate(model, Wallpaper::shared());
+    SessionFacts facts;
+    facts.wayland = isWaylandSession();
+    facts.idleSource = QStringLiteral("X screen saver extension");  // what X11InputIdle reads
+    AppDelegate delegate(model, Wallpaper::shared(), facts);
     delegate.launch();
     // Starting Tarnwick again opens the running one's panel.
     QObject::connect(&instance, &SingleInstance::activationRequested, [&delegate] { delegate.showPanel(); });

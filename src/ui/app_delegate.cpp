@@ -14,7 +14,8 @@
 
 namespace tarnwick {
 
-AppDelegate::AppDelegate(AppModel& model, Wallpaper& wallpaper) : m_model(model), m_wallpaper(wallpaper) {}
+AppDelegate::AppDelegate(AppModel& model, Wallpaper& wallpaper, SessionFacts facts)
+    : m_model(model), m_wallpaper(wallpaper), m_facts(std::move(facts)) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -40,7 +41,8 @@ void AppDelegate::launch() {
     auto modelOnly = [this](QObject*) { return QVariantMap{{QStringLiteral("model"), QVariant::fromValue(&m_model)}}; };
     m_windows = std::make_unique<WindowController>(
         m_views, std::vector<WindowKind>{
-                     settingsWindowKind(m_model, mainWallpaper, QCoreApplication::applicationVersion()),
+                     settingsWindowKind(m_model, mainWallpaper, QCoreApplication::applicationVersion(),
+                                        [this] { return m_facts; }),
                      {QStringLiteral("stats"), QStringLiteral("StatsWindow.qml"), QStringLiteral("Tarnwick Stats"),
                       QSize(760, 560), QSize(760, 560), modelOnly},
                      {QStringLiteral("onboarding"), QStringLiteral("OnboardingWindow.qml"),

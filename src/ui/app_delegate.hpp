@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/app_model.hpp"
+#include "app/session_facts.hpp"
 #include "ui/views_loader.hpp"
 
 namespace tarnwick {
@@ -17,7 +18,8 @@ class WindowController;
 
 class AppDelegate {
 public:
-    AppDelegate(AppModel& model, Wallpaper& wallpaper);
+    // `facts` say which sources serve this session, for the settings window to tell.
+    AppDelegate(AppModel& model, Wallpaper& wallpaper, SessionFacts facts = {});
     ~AppDelegate();
 
     // The launch sequence: the overlays, the nudges routed to them, the windows, the tray, the
@@ -30,6 +32,7 @@ public:
     OverlayController* overlays() const { return m_overlays.get(); }
     StatusController* status() const { return m_status.get(); }
     WindowController* windows() const { return m_windows.get(); }
+    const SessionFacts& facts() const { return m_facts; }
 
 private:
     AppModel& m_model;
@@ -38,6 +41,7 @@ private:
     std::unique_ptr<OverlayController> m_overlays;
     std::unique_ptr<StatusController> m_status;
     std::unique_ptr<WindowController> m_windows;
+    SessionFacts m_facts;
     std::unique_ptr<HotKey> m_hotKey;
 };
 
