@@ -14,6 +14,7 @@
 #include "app/persistence.hpp"
 #include "app/session_facts.hpp"
 #include "platform/autostart/login_item.hpp"
+#include "platform/dbus/kwin_fullscreen.hpp"
 #include "platform/dbus/screen_lock.hpp"
 #include "platform/dbus/sleep_monitor.hpp"
 #include "platform/imaging/wallpaper.hpp"
@@ -101,9 +102,14 @@ int main(int argc, char** argv) {
         break;
     }
 
+    const bool wayland = isWaylandSession();
+    // On Wayland, KWin can tell of native Wayland windows in front, where it runs.
+    KWinFullscreen kwin;
+    const bool kwinFullscreen = wayland && kwin.available();
+
     SystemClock clock;
     X11InputIdle input;
-    LinuxBusyProbes probes;
+    LinuxBusyProbes probes(kwinFullscreen ? &kwin : nullptr);
     QtSoundPlayer sounds;
     XdgLoginItem loginItem;
     DbusScreenLock screenLock;
@@ -111,8 +117,9 @@ int main(int argc, char** argv) {
     AppModel model(Ports{clock, input, probes, sounds, loginItem, screenLock, sleepMonitor}, persistence);
 
     SessionFacts facts;
-    facts.wayland = isWaylandSession();
+    facts.wayland = wayland;
     facts.idleSource = QStringLiteral("X screen saver extension");  // what X11InputIdle reads
+    facts.fullscreen = kwinFullscreen ? FullscreenSource::x11WindowsAndKWin : FullscreenSource::x11Windows;
     AppDelegate delegate(model, Wallpaper::shared(), facts);
     delegate.launch();
     // Starting Tarnwick again opens the running one's panel.

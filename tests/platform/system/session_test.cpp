@@ -1,7 +1,9 @@
-// The session's display-free rules: the platform the program starts on.
+// The session's display-free rules: the platform the program starts on, and KWin's report of
+// the window in front.
 
 #include <gtest/gtest.h>
 
+#include "platform/dbus/kwin_fullscreen.hpp"
 #include "platform/session_type.hpp"
 #include "platform/startup_display.hpp"
 
@@ -42,4 +44,31 @@ TEST(StartupDisplay, WaylandRunsThroughXWaylandAndNoDisplayIsSaidInOneLine) {
     char* argv[] = {program, option, value};
     EXPECT_TRUE(StartEnvironment::fromProcess(3, argv).platformArgument);
     EXPECT_FALSE(StartEnvironment::fromProcess(1, argv).platformArgument);
+}
+
+TEST(KWinReport, AnOrdinaryWindowOfAnotherProgramThatFillsAScreenIsFullScreen) {
+    const QString screens = R"("screens":[[1920,1080],[1280,1024],["x",3]])";
+    const auto report = [&](const char* window) {
+        return QString(R"({"question":1,"found":true,%1,%2})").arg(window, screens);
+    };
+    struct Case { const char* name; QString json; bool expected; } cases[] = {
+        {"full-screen state", report(R"("fullScreen":true,"normal":true,"pid":7,"width":800,"height":600)"), true},
+        {"borderless, second screen's size", report(R"("normal":true,"pid":7,"width":1280,"height":1024)"), true},
+        {"half a pixel short", report(R"("normal":true,"pid":7,"width":1919.5,"height":1080)"), true},
+        {"a pixel short", report(R"("normal":true,"pid":7,"width":1919,"height":1080)"), false},
+        {"this program's own panel", report(R"("fullScreen":true,"normal":true,"pid":100,"width":1920,"height":1080)"), false},
+        {"the desktop", report(R"("normal":true,"desktop":true,"pid":7,"width":1920,"height":1080)"), false},
+        {"a panel or on-screen display", report(R"("fullScreen":true,"pid":7,"width":1920,"height":1080)"), false},
+        {"no active window", R"({"question":1,"found":false})", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto parsed = parseKWinReport(c.json);
+        ASSERT_TRUE(parsed.has_value());
+        EXPECT_EQ(kwinWindowIsFullscreen(*parsed, 100), c.expected);
+    }
+    for (const char* text : {R"({"found":true})", R"({"question":"1","found":true})", "", "[1]"}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(parseKWinReport(text).has_value());
+    }
 }
