@@ -12,13 +12,14 @@ namespace tarnwick {
 
 class HotKey;
 class OverlayController;
+class PortalHotKey;
 class StatusController;
 class Wallpaper;
 class WindowController;
 
 class AppDelegate {
 public:
-    // `facts` say which sources serve this session, for the settings window to tell.
+    // `facts` say which sources serve this session; the hot key's is settled here at launch.
     AppDelegate(AppModel& model, Wallpaper& wallpaper, SessionFacts facts = {});
     ~AppDelegate();
 
@@ -35,6 +36,8 @@ public:
     const SessionFacts& facts() const { return m_facts; }
 
 private:
+    void grabHotKey();
+
     AppModel& m_model;
     Wallpaper& m_wallpaper;
     ViewsLoader m_views;
@@ -43,6 +46,7 @@ private:
     std::unique_ptr<WindowController> m_windows;
     SessionFacts m_facts;
     std::unique_ptr<HotKey> m_hotKey;
+    std::unique_ptr<PortalHotKey> m_portalHotKey;
 };
 
 }  // namespace tarnwick

@@ -1,9 +1,10 @@
-// The session's display-free rules: the platform the program starts on, and KWin's report of
-// the window in front.
+// The session's display-free rules: the platform the program starts on, KWin's report of the
+// window in front, and the portal's answer to a bind.
 
 #include <gtest/gtest.h>
 
 #include "platform/dbus/kwin_fullscreen.hpp"
+#include "platform/dbus/portal_hot_key.hpp"
 #include "platform/session_type.hpp"
 #include "platform/startup_display.hpp"
 
@@ -71,4 +72,19 @@ TEST(KWinReport, AnOrdinaryWindowOfAnotherProgramThatFillsAScreenIsFullScreen) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(parseKWinReport(text).has_value());
     }
+}
+
+TEST(PortalAnswer, OnlyAShortcutListedWithAKeyIsBound) {
+    const QString id = PortalHotKey::shortcutId();
+    const QVariantMap key{{"trigger_description", "Ctrl+Alt+B"}}, blank{{"trigger_description", ""}}, unsaid;
+    struct Case { const char* name; QList<PortalShortcut> shortcuts; bool expected; } cases[] = {
+        {"bound to a key", {{id, key}}, true},       {"the key not described", {{id, unsaid}}, true},
+        {"left without a key", {{id, blank}}, false}, {"another shortcut", {{"other", key}}, false},
+        {"among others", {{"other", blank}, {id, key}}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(portalBindsShortcut(c.shortcuts, id), c.expected);
+    }
+    EXPECT_EQ(portalRequestPath(":1.42", "t1"), "/org/freedesktop/portal/desktop/request/1_42/t1");
 }

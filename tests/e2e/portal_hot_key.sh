@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# On a Wayland session whose desktop portal offers global shortcuts, Tarnwick binds Ctrl+Alt+B
+# there and lets go of its X key grab; the portal's activation starts a break.
+source "$(dirname "$0")/lib.sh"
+export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-nothing
+unset QT_QPA_PLATFORM
+
+portal_log=$TARNWICK_DESKTOP_LOGS/fake_portal.log
+/usr/bin/python3 "$(dirname "$0")/fake_portal.py" > "$portal_log" 2>&1 &
+portal=$!
+helpers+=("$portal")
+for _ in $(seq 50); do grep -q '^ready$' "$portal_log" && break; sleep 0.1; done
+grep -q '^ready$' "$portal_log" || fail "the fake portal did not start: $(cat "$portal_log")"
+
+write_quick_settings
+start_tarnwick
+for _ in $(seq 50); do grep -q '^bound ' "$portal_log" && break; sleep 0.1; done
+grep -qx 'bound take-eye-break CTRL+ALT+b' "$portal_log" || fail "the portal bound: $(cat "$portal_log")"
+
+# The X grab is gone: the key reaches the program in front, and no break starts.
+xterm -geometry 80x20+100+100 &
+term=$!
+helpers+=("$term")
+for _ in $(seq 50); do xdotool search --pid $term >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool search --pid $term windowactivate --sync >/dev/null 2>&1 || true
+sleep 1
+xdotool key ctrl+alt+b
+sleep 2
+! grep -q "phase onBreak" "$log" || fail "the X grab still started a break beside the portal's shortcut"
+
+# The portal's activation starts the break.
+kill -USR1 "$portal"
+for _ in $(seq 30); do grep -q "phase onBreak micro" "$log" && break; sleep 0.1; done
+grep -q "phase onBreak micro" "$log" || fail "the portal's activation did not start a break"
+wait_for_history 10 '"outcome": "taken"'
+echo "portal hot key: ok"
