@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """A desktop portal offering only GlobalShortcuts, on the private session bus. It binds each shortcut
 asked for with the key Ctrl+Alt+B and prints "ready", then "bound ID PREFERRED-TRIGGER"; on SIGUSR1
-it activates every bound shortcut. Runs on Debian's own python3 (python3-dbus, python3-gi)."""
+it activates every bound shortcut, on SIGUSR2 the same ids of a session nobody made. Runs on
+Debian's own python3 (python3-dbus, python3-gi)."""
 import signal
 
 import dbus
@@ -50,8 +51,9 @@ class Portal(dbus.service.Object):
     def Activated(self, session, shortcut_id, timestamp, options):
         pass
 
-    def activate_all(self):
+    def activate_all(self, foreign=False):
         for session, shortcut_id in self.bound:
+            session = dbus.ObjectPath(session + "_other" if foreign else session)
             self.Activated(session, shortcut_id, dbus.UInt64(0), dbus.Dictionary({}, signature="sv"))
         return True
 
@@ -61,5 +63,6 @@ bus = dbus.SessionBus()
 portal = Portal(bus)
 name = dbus.service.BusName("org.freedesktop.portal.Desktop", bus, do_not_queue=True)
 GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, signal.SIGUSR1, portal.activate_all)
+GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, signal.SIGUSR2, lambda: portal.activate_all(foreign=True))
 print("ready", flush=True)
 GLib.MainLoop().run()

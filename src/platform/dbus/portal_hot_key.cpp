@@ -4,6 +4,7 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QTimer>
 
 #include <unistd.h>
@@ -151,6 +152,12 @@ void PortalHotKey::onResponse(uint response, const QVariantMap& results) {
         if (m_session.isEmpty()) return fail();
         m_bus.connect(portalService, m_session, sessionInterface, QStringLiteral("Closed"), this,
                       SLOT(onClosed(QVariantMap)));
+        // A portal that quits or restarts takes the session with it, without a word.
+        auto* watcher = new QDBusServiceWatcher(portalService, m_bus, QDBusServiceWatcher::WatchForUnregistration, this);
+        connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this, watcher] {
+            watcher->deleteLater();
+            onClosed({});
+        });
         m_bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
                       SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
         const QList<PortalShortcut> shortcuts{
@@ -182,6 +189,7 @@ void PortalHotKey::onActivated(const QDBusObjectPath& session, const QString& id
 }
 
 void PortalHotKey::onClosed(const QVariantMap&) {
+    if (m_state == State::unavailable) return;
     m_session.clear();  // closed by the portal: nothing to close any more
     fail();
 }

@@ -58,7 +58,7 @@ public:
 
 Q_SIGNALS:
     // Bound once the portal has bound the shortcut; unavailable when there is no such portal,
-    // it refused, or it closed the session later.
+    // it refused, or later it closed the session or left the bus.
     void stateChanged(tarnwick::PortalHotKey::State state);
 
 private Q_SLOTS:

@@ -1,10 +1,9 @@
-// The Wayland session's services against fakes on the private session bus: the desktop portal's
-// global shortcut, and KWin running the real report script on a JavaScript engine.
+// KWin's report of the window in front, against a fake KWin on the private session bus that runs
+// the real report script on a JavaScript engine.
 
 #include <gtest/gtest.h>
 
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,7 +15,6 @@
 #include <map>
 
 #include "platform/dbus/kwin_fullscreen.hpp"
-#include "platform/dbus/portal_hot_key.hpp"
 
 using namespace tarnwick;
 
@@ -28,87 +26,6 @@ struct BusPeer : QDBusConnection {
     ~BusPeer() { disconnectFromBus(name()); }
 };
 
-const QString portalPath = "/org/freedesktop/portal/desktop";
-
-// The portal's GlobalShortcuts. `mode`: binds (the key asked for), refuses (the session),
-// cancels (the user dismisses the bind), leavesBlank (binds without a key), lacks (no interface).
-struct FakePortal : QDBusVirtualObject {
-    QString mode, session;
-    QList<PortalShortcut> asked;
-    QString introspect(const QString&) const override { return {}; }
-    bool handleMessage(const QDBusMessage& call, const QDBusConnection& bus) override {
-        if (mode == "lacks" || call.interface() != "org.freedesktop.portal.GlobalShortcuts")
-            return bus.send(call.createErrorReply(QDBusError::UnknownMethod, "no such method"));
-        const bool create = call.member() == "CreateSession";
-        const auto options = qdbus_cast<QVariantMap>(call.arguments().value(create ? 0 : 3));
-        const QString request = portalRequestPath(call.service(), options.value("handle_token").toString());
-        (void)bus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
-        QVariantMap results;
-        uint response = (create && mode == "refuses") || (!create && mode == "cancels") ? 1 : 0;
-        if (create) {
-            session = portalPath + "/session/x/" + options.value("session_handle_token").toString();
-            results["session_handle"] = session;
-        } else {
-            asked = qdbus_cast<QList<PortalShortcut>>(call.arguments().value(1));
-            QList<PortalShortcut> bound = asked;
-            for (auto& s : bound) s.properties["trigger_description"] = mode == "leavesBlank" ? "" : "Ctrl+Alt+B";
-            results["shortcuts"] = QVariant::fromValue(bound);
-        }
-        return bus.send(QDBusMessage::createSignal(request, "org.freedesktop.portal.Request", "Response") << response
-                                                                                                           << results);
-    }
-};
-
-QDBusMessage activated(const QString& session, const QString& id) {
-    return QDBusMessage::createSignal(portalPath, "org.freedesktop.portal.GlobalShortcuts", "Activated")
-           << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1) << QVariantMap{};
-}
-
-}  // namespace
-
-TEST(PortalHotKeyOnBus, BindsCtrlAltBOnlyWherePortalAndUserAgreeAndRunsTheActionPerActivation) {
-    qDBusRegisterMetaType<PortalShortcut>();
-    qDBusRegisterMetaType<QList<PortalShortcut>>();
-    using S = PortalHotKey::State;
-    for (const auto& [mode, expected] : {std::pair{"binds", S::bound}, {"refuses", S::unavailable}, {"cancels", S::unavailable},
-                                         {"leavesBlank", S::unavailable}, {"lacks", S::unavailable}, {"absent", S::unavailable}}) {
-        SCOPED_TRACE(mode);
-        BusPeer portalBus("portal");
-        FakePortal portal;
-        portal.mode = mode;
-        if (portal.mode != "absent") {
-            ASSERT_TRUE(portalBus.registerVirtualObject(portalPath, &portal));
-            ASSERT_TRUE(portalBus.registerService("org.freedesktop.portal.Desktop"));
-        }
-        int actions = 0;
-        PortalHotKey key(QDBusConnection::sessionBus(), "Take an eye break now", "CTRL+ALT+b", [&] { ++actions; });
-        ASSERT_TRUE(QTest::qWaitFor([&] { return key.state() != S::binding; }, 5000));
-        EXPECT_EQ(key.state(), expected);
-        if (expected != S::bound) continue;
-        ASSERT_EQ(portal.asked.size(), 1);
-        EXPECT_EQ(portal.asked[0].id, PortalHotKey::shortcutId());
-        EXPECT_EQ(portal.asked[0].properties.value("preferred_trigger").toString(), "CTRL+ALT+b");
-
-        ASSERT_TRUE(portalBus.send(activated(portal.session, PortalHotKey::shortcutId())));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return actions == 1; }, 5000));
-        // Another shortcut, another session, and a program posing as the portal: nothing.
-        BusPeer impostor("impostor");
-        ASSERT_TRUE(portalBus.send(activated(portal.session, "other")));
-        ASSERT_TRUE(portalBus.send(activated(portal.session + "x", PortalHotKey::shortcutId())));
-        ASSERT_TRUE(impostor.send(activated(portal.session, PortalHotKey::shortcutId())));
-        QTest::qWait(300);
-        EXPECT_EQ(actions, 1);
-        // The portal closes the session (the user revoked it): the key gives up.
-        ASSERT_TRUE(portalBus.send(QDBusMessage::createSignal(portal.session, "org.freedesktop.portal.Session", "Closed")
-                                   << QVariantMap{}));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return key.state() == S::unavailable; }, 5000));
-        ASSERT_TRUE(portalBus.send(activated(portal.session, PortalHotKey::shortcutId())));
-        QTest::qWait(300);
-        EXPECT_EQ(actions, 1);
-    }
-}
-
-namespace {
 
 // KWin's scripting interface: runs each loaded script with `workspace` (a JavaScript expression)
 // and delivers its report `delayMs` later. Plasma 5 names a loaded script /<id>, Plasma 6
