@@ -12,7 +12,9 @@
 
 #include "app/app_model.hpp"
 #include "app/persistence.hpp"
+#include "app/session_facts.hpp"
 #include "platform/autostart/login_item.hpp"
+#include "platform/dbus/kwin_fullscreen.hpp"
 #include "platform/dbus/screen_lock.hpp"
 #include "platform/dbus/sleep_monitor.hpp"
 #include "platform/imaging/wallpaper.hpp"
@@ -20,7 +22,10 @@
 #include "platform/process/single_instance.hpp"
 #include "platform/proc/system_clock.hpp"
 #include "platform/session_input_idle.hpp"
+#include "platform/session_type.hpp"
 #include "platform/sound/qt_sound_player.hpp"
+#include "platform/startup_display.hpp"
+#include "platform/x11/display_check.hpp"
 #include "ui/app_delegate.hpp"
 
 #ifndef TARNWICK_VERSION
@@ -47,9 +52,28 @@ void quitOnSignals(QApplication& app) {
     ::sigaction(SIGINT, &action, nullptr);
 }
 
+// Chooses the Qt platform before the application object exists. False, after one console line,
+// when there is no display the program can use.
+bool prepareDisplay(int argc, char** argv) {
+    using namespace tarnwick;
+    const StartEnvironment environment = StartEnvironment::fromProcess(argc, argv);
+    const DisplayDecision decision = decideDisplay(environment);
+    QString problem = decision.message;
+    if (problem.isEmpty() && decision.usesX && !xDisplayAnswers(environment.display))
+        problem = unreachableDisplayMessage(environment.display);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return false;
+    }
+    // The break panels, the hot key and full-screen detection need X11: on Wayland, XWayland.
+    if (decision.plan == DisplayPlan::forceXcb) qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!prepareDisplay(argc, argv)) return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
@@ -78,16 +102,28 @@ int main(int argc, char** argv) {
         break;
     }
 
+    const bool wayland = isWaylandSession();
+    // On Wayland, KWin can tell of native Wayland windows in front, where it runs.
+    KWinFullscreen kwin;
+    const bool kwinFullscreen = wayland && kwin.available();
+
     SystemClock clock;
     SessionInputIdle input;
-    LinuxBusyProbes probes;
+    LinuxBusyProbes probes(kwinFullscreen ? &kwin : nullptr);
     QtSoundPlayer sounds;
     XdgLoginItem loginItem;
     DbusScreenLock screenLock;
     LogindSleepMonitor sleepMonitor;
     AppModel model(Ports{clock, input, probes, sounds, loginItem, screenLock, sleepMonitor}, persistence);
 
-    AppDelegate delegate(model, Wallpaper::shared());
+    SessionFacts facts;
+    facts.wayland = wayland;
+    facts.fullscreen = kwinFullscreen ? FullscreenSource::x11WindowsAndKWin : FullscreenSource::x11Windows;
+    AppDelegate delegate(model, Wallpaper::shared(), facts);
+    delegate.followFacts([&input](SessionFacts& live) {
+        live.idleSource = input.idleSourceName();
+        live.idleInhibitors = input.inhibitorSourcesText();
+    });
     delegate.launch();
     // Starting Tarnwick again opens the running one's panel.
     QObject::connect(&instance, &SingleInstance::activationRequested, [&delegate] { delegate.showPanel(); });

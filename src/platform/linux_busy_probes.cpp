@@ -1,5 +1,6 @@
 #include "platform/linux_busy_probes.hpp"
 
+#include "platform/dbus/kwin_fullscreen.hpp"
 #include "platform/pulse/microphone.hpp"
 
 namespace tarnwick {
@@ -8,6 +9,10 @@ bool LinuxBusyProbes::cameraInUse() { return m_camera.inUse(); }
 
 bool LinuxBusyProbes::microphoneInUse() { return tarnwick::microphoneInUse(); }
 
-bool LinuxBusyProbes::frontAppIsFullscreen() { return m_windows.frontAppIsFullscreen(); }
+bool LinuxBusyProbes::frontAppIsFullscreen() {
+    // KWin is asked every time, so its answer is fresh on the next tick whatever X11 says now.
+    const bool wayland = m_kwin && m_kwin->frontWindowIsFullscreen();
+    return m_windows.frontAppIsFullscreen() || wayland;
+}
 
 }  // namespace tarnwick

@@ -1,7 +1,7 @@
 #pragma once
 
 // The busy probes on Linux: /proc for cameras (rescanned only when a capture device node changes), the sound server (or ALSA) for microphones, and
-// the window manager for a full-screen front application.
+// the window manager for a full-screen front application (and KWin, for native Wayland windows).
 
 #include "app/ports.hpp"
 #include "platform/proc/camera_watch.hpp"
@@ -9,8 +9,13 @@
 
 namespace tarnwick {
 
+class KWinFullscreen;
+
 class LinuxBusyProbes final : public BusyProbes {
 public:
+    // With `kwin`, a native Wayland window in front that fills a screen counts as well.
+    explicit LinuxBusyProbes(KWinFullscreen* kwin = nullptr) : m_kwin(kwin) {}
+
     bool cameraInUse() override;
     bool microphoneInUse() override;
     bool frontAppIsFullscreen() override;
@@ -18,6 +23,7 @@ public:
 private:
     CameraWatch m_camera;
     X11Windows m_windows;
+    KWinFullscreen* m_kwin;
 };
 
 }  // namespace tarnwick

@@ -1,10 +1,12 @@
 #include "ui/app_delegate.hpp"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 
+#include "platform/dbus/portal_hot_key.hpp"
 #include "platform/imaging/wallpaper.hpp"
 #include "platform/x11/hot_key.hpp"
 #include "ui/overlay_controller.hpp"
@@ -14,7 +16,8 @@
 
 namespace tarnwick {
 
-AppDelegate::AppDelegate(AppModel& model, Wallpaper& wallpaper) : m_model(model), m_wallpaper(wallpaper) {}
+AppDelegate::AppDelegate(AppModel& model, Wallpaper& wallpaper, SessionFacts facts)
+    : m_model(model), m_wallpaper(wallpaper), m_facts(std::move(facts)) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -40,7 +43,12 @@ void AppDelegate::launch() {
     auto modelOnly = [this](QObject*) { return QVariantMap{{QStringLiteral("model"), QVariant::fromValue(&m_model)}}; };
     m_windows = std::make_unique<WindowController>(
         m_views, std::vector<WindowKind>{
-                     settingsWindowKind(m_model, mainWallpaper, QCoreApplication::applicationVersion()),
+                     settingsWindowKind(m_model, mainWallpaper, QCoreApplication::applicationVersion(),
+                                        [this] {
+                                            SessionFacts facts = m_facts;
+                                            if (m_liveFacts) m_liveFacts(facts);
+                                            return facts;
+                                        }),
                      {QStringLiteral("stats"), QStringLiteral("StatsWindow.qml"), QStringLiteral("Tarnwick Stats"),
                       QSize(760, 560), QSize(760, 560), modelOnly},
                      {QStringLiteral("onboarding"), QStringLiteral("OnboardingWindow.qml"),
@@ -51,13 +59,35 @@ void AppDelegate::launch() {
     m_status->openSettings = [this] { m_windows->open(QStringLiteral("settings")); };
     m_status->openStats = [this] { m_windows->open(QStringLiteral("stats")); };
 
-    // Ctrl+Alt+B: an eye break now.
-    m_hotKey = std::make_unique<HotKey>(HotKey::defaultKeysym, HotKey::defaultModifiers,
-                                        [this] { m_model.takeBreak(BreakKind::micro); });
+    // Ctrl+Alt+B: an eye break now. An X grab fires only while an X11 window has the focus, so on
+    // Wayland the desktop portal's global shortcut takes over once it is bound; the grab serves
+    // until then, and again should the portal refuse or close it.
+    grabHotKey();
+    m_facts.hotKey = HotKeySource::xGrab;
+    if (m_facts.wayland) {
+        m_portalHotKey = std::make_unique<PortalHotKey>(QDBusConnection::sessionBus(), QStringLiteral("Take an eye break now"),
+                                                        QStringLiteral("CTRL+ALT+b"),
+                                                        [this] { m_model.takeBreak(BreakKind::micro); });
+        QObject::connect(m_portalHotKey.get(), &PortalHotKey::stateChanged, m_portalHotKey.get(),
+                         [this](PortalHotKey::State state) {
+                             if (state == PortalHotKey::State::bound) {
+                                 m_hotKey.reset();
+                                 m_facts.hotKey = HotKeySource::desktopPortal;
+                             } else if (state == PortalHotKey::State::unavailable) {
+                                 if (!m_hotKey) grabHotKey();
+                                 m_facts.hotKey = HotKeySource::xGrab;
+                             }
+                         });
+    }
 
     m_model.start();
     m_model.syncLaunchAtLogin();
     if (!m_model.settings().onboarded) m_windows->open(QStringLiteral("onboarding"));
+}
+
+void AppDelegate::grabHotKey() {
+    m_hotKey = std::make_unique<HotKey>(HotKey::defaultKeysym, HotKey::defaultModifiers,
+                                        [this] { m_model.takeBreak(BreakKind::micro); });
 }
 
 void AppDelegate::showPanel() {

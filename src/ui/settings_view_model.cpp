@@ -134,9 +134,10 @@ QStringList SettingsViewModel::soundChoices() {
     return {"Glass", "Tink", "Purr", "Pop", "Hero", "Submarine", "Bottle", "Blow", "Morse", "Ping"};
 }
 
-SettingsViewModel::SettingsViewModel(AppModel& model, ImageSource wallpaper, QString version, QObject* parent)
+SettingsViewModel::SettingsViewModel(AppModel& model, ImageSource wallpaper, QString version, FactsSource facts,
+                                     QObject* parent)
     : QObject(parent), m_model(model), m_wallpaperSource(std::move(wallpaper)), m_versionText(aboutVersionText(version)),
-      m_text(new SettingsTexts(this)) {
+      m_facts(std::move(facts)), m_text(new SettingsTexts(this)) {
     const auto microOn = [](const Settings& s) { return s.microEnabled; };
     const auto longOn = [](const Settings& s) { return s.longEnabled; };
     m_microEvery = picker("Show a break every", &Settings::microEveryMinutes, {10, 15, 20, 25, 30, 45, 60}, minutesLabel, microOn);
@@ -246,6 +247,25 @@ SettingsViewModel::Values SettingsViewModel::compute() {
                                    "Tarnwick sends nothing anywhere.")
                         .arg(view::counted(count, "recorded break", "recorded breaks"), folder);
     v.deleteQuestion = QStringLiteral("Delete %1 and all settings?").arg(view::counted(count, "break", "breaks"));
+
+    const SessionFacts facts = m_facts ? m_facts() : SessionFacts{};
+    // On Wayland another program's key presses are out of sight; the idle time stands in for them.
+    v.typingSubtitle = facts.wayland ? QStringLiteral("On Wayland, waits for a pause in any input")
+                                     : QStringLiteral("Waits up to 2 minutes for a pause");
+    const bool x11Only = facts.wayland && facts.fullscreen == FullscreenSource::x11Windows;
+    if (x11Only) v.fullscreenNote = QStringLiteral("Full-screen detection covers X11 applications on this desktop");
+    const bool grabOnly = facts.wayland && facts.hotKey == HotKeySource::xGrab;
+    if (grabOnly) v.hotKeyNote = QStringLiteral("On this desktop, the shortcut works while an X11 application is in front");
+    v.details.append(facts.wayland ? QStringLiteral("Session: Wayland, through XWayland") : QStringLiteral("Session: X11"));
+    if (!facts.idleSource.isEmpty()) v.details.append(QStringLiteral("Idle: %1").arg(facts.idleSource));
+    if (!facts.idleInhibitors.isEmpty()) v.details.append(QStringLiteral("Idle inhibitors: %1").arg(facts.idleInhibitors));
+    v.details.append(facts.fullscreen == FullscreenSource::x11WindowsAndKWin
+                         ? QStringLiteral("Full screen: KWin scripting and X11 window properties (EWMH)")
+                     : x11Only ? QStringLiteral("Full screen: X11 window properties (EWMH), X11 applications only")
+                               : QStringLiteral("Full screen: X11 window properties (EWMH)"));
+    v.details.append(facts.hotKey == HotKeySource::desktopPortal ? QStringLiteral("Hot key: desktop portal global shortcut")
+                     : grabOnly ? QStringLiteral("Hot key: X key grab, while an X11 application is in front")
+                                : QStringLiteral("Hot key: X key grab"));
     return v;
 }
 
@@ -406,15 +426,16 @@ void SettingsViewModel::deleteAll() {
     setMessageText(QStringLiteral("Deleted. Tarnwick is back to its defaults."));
 }
 
-WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version) {
+WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version,
+                              SettingsViewModel::FactsSource facts) {
     return {
         QStringLiteral("settings"),
         QStringLiteral("SettingsWindow.qml"),
         QStringLiteral("Tarnwick Settings"),
         QSize(820, 600),
         QSize(780, 560),
-        [&model, wallpaper = std::move(wallpaper), version = std::move(version)](QObject* owner) {
-            auto* vm = new SettingsViewModel(model, wallpaper, version, owner);
+        [&model, wallpaper = std::move(wallpaper), version = std::move(version), facts = std::move(facts)](QObject* owner) {
+            auto* vm = new SettingsViewModel(model, wallpaper, version, facts, owner);
             return QVariantMap{{QStringLiteral("vm"), QVariant::fromValue(vm)},
                                {QStringLiteral("model"), QVariant::fromValue(&model)}};
         },

@@ -18,6 +18,7 @@
 #include <QVariantMap>
 
 #include "app/app_model.hpp"
+#include "app/session_facts.hpp"
 #include "ui/window_controller.hpp"
 
 class QFileDialog;
@@ -74,7 +75,6 @@ class SettingsTexts : public QObject {
     Q_PROPERTY(QString fullscreenTitle MEMBER fullscreenTitle CONSTANT)
     Q_PROPERTY(QString fullscreenSubtitle MEMBER fullscreenSubtitle CONSTANT)
     Q_PROPERTY(QString typingTitle MEMBER typingTitle CONSTANT)
-    Q_PROPERTY(QString typingSubtitle MEMBER typingSubtitle CONSTANT)
     Q_PROPERTY(QString naturalHeading MEMBER naturalHeading CONSTANT)
     Q_PROPERTY(QString nowHeading MEMBER nowHeading CONSTANT)
     Q_PROPERTY(QString nowFooter MEMBER nowFooter CONSTANT)
@@ -109,6 +109,7 @@ class SettingsTexts : public QObject {
     Q_PROPERTY(QString cancel MEMBER cancel CONSTANT)
     Q_PROPERTY(QString appName MEMBER appName CONSTANT)
     Q_PROPERTY(QString tagline MEMBER tagline CONSTANT)
+    Q_PROPERTY(QString detailsHeading MEMBER detailsHeading CONSTANT)
     Q_PROPERTY(QString disclaimer MEMBER disclaimer CONSTANT)
 
 public:
@@ -146,7 +147,6 @@ public:
     QString fullscreenTitle = QStringLiteral("Full-screen apps and games");
     QString fullscreenSubtitle = QStringLiteral("Also full-screen video and presentations");
     QString typingTitle = QStringLiteral("Typing");
-    QString typingSubtitle = QStringLiteral("Waits up to 2 minutes for a pause");
     QString naturalHeading = QStringLiteral("Natural breaks");
     QString nowHeading = QStringLiteral("Right now");
     QString nowFooter = QStringLiteral("Tarnwick only checks whether these are on. It never sees video, hears sound or reads window contents.");
@@ -186,6 +186,7 @@ public:
     // About
     QString appName = QStringLiteral("Tarnwick");
     QString tagline = QStringLiteral("Eye breaks that wait for the right moment.");
+    QString detailsHeading = QStringLiteral("Details");
     QString disclaimer = QStringLiteral("Tarnwick helps you rest your eyes. It isn't medical advice. If your eyes hurt often, see an eye doctor.");
 };
 
@@ -267,6 +268,8 @@ class SettingsViewModel : public QObject {
     // General: the line under the login toggle (empty, the red error or the approval hint).
     Q_PROPERTY(QString loginMessage READ loginMessage NOTIFY changed)
     Q_PROPERTY(bool loginError READ loginError NOTIFY changed)
+    // General: where the shortcut cannot fire whatever is in front, the line that says so; or empty.
+    Q_PROPERTY(QString hotKeyNote READ hotKeyNote NOTIFY changed)
 
     // Screen Breaks: [{id, name, summary}] and the id of the preset the settings match, or empty.
     Q_PROPERTY(QVariantList presets READ presets CONSTANT)
@@ -277,6 +280,10 @@ class SettingsViewModel : public QObject {
 
     // Smart Pause: [{name, on, text}] for the camera, the microphone and full screen.
     Q_PROPERTY(QVariantList liveSignals READ liveSignals NOTIFY changed)
+    // The typing row's subtitle, which says what "typing" means on this session.
+    Q_PROPERTY(QString typingSubtitle READ typingSubtitle NOTIFY changed)
+    // Where full screen cannot be seen for every window, the line that says so; or empty.
+    Q_PROPERTY(QString fullscreenNote READ fullscreenNote NOTIFY changed)
 
     // Break Screen: [{id, title}], the chosen id, and the two previews.
     Q_PROPERTY(QVariantList backgrounds READ backgrounds CONSTANT)
@@ -298,11 +305,15 @@ class SettingsViewModel : public QObject {
     // The outcome of the last export or delete; empty until one.
     Q_PROPERTY(QString message READ message NOTIFY changed)
 
-    // About.
+    // About: the version, and one line per source that serves this session ("Idle: …").
     Q_PROPERTY(QString versionText READ versionText CONSTANT)
+    Q_PROPERTY(QStringList details READ details NOTIFY changed)
 
 public:
     using ImageSource = std::function<QImage()>;
+    // The session's facts as they stand; asked whenever the panes refresh, since the hot key's
+    // source is settled only after launch.
+    using FactsSource = std::function<SessionFacts()>;
 
     // The panes in sidebar order, and the sounds offered. Functions, not static members: the
     // program and the views module both carry this code, and one object built by both
@@ -311,8 +322,10 @@ public:
     static QStringList soundChoices();
 
     // `wallpaper` gives the main screen's blurred desktop picture (a null image when none); it is
-    // asked each time the Break Screen pane is shown. `version` is the program's version.
-    SettingsViewModel(AppModel& model, ImageSource wallpaper = {}, QString version = {}, QObject* parent = nullptr);
+    // asked each time the Break Screen pane is shown. `version` is the program's version. Without
+    // `facts`, an X11 session with nothing known of its idle source.
+    SettingsViewModel(AppModel& model, ImageSource wallpaper = {}, QString version = {}, FactsSource facts = {},
+                      QObject* parent = nullptr);
     ~SettingsViewModel() override;
 
     SettingsTexts* text() const { return m_text; }
@@ -340,6 +353,7 @@ public:
 
     QString loginMessage() const { return m_values.loginMessage; }
     bool loginError() const { return m_loginError; }
+    QString hotKeyNote() const { return m_values.hotKeyNote; }
     // Turns launch at login on or off through the login item; the setting follows only when the
     // change was made, and a failure shows the error until the next attempt succeeds.
     Q_INVOKABLE void setLaunchAtLogin(bool on);
@@ -350,6 +364,8 @@ public:
     QString enforcement() const { return m_values.enforcement; }
 
     QVariantList liveSignals() const;
+    QString typingSubtitle() const { return m_values.typingSubtitle; }
+    QString fullscreenNote() const { return m_values.fullscreenNote; }
 
     Q_INVOKABLE void previewBlink();
     Q_INVOKABLE void previewPosture();
@@ -386,6 +402,7 @@ public:
     Q_INVOKABLE void deleteAll();
 
     QString versionText() const { return m_versionText; }
+    QStringList details() const { return m_values.details; }
 
 Q_SIGNALS:
     void paneChanged();
@@ -401,6 +418,8 @@ private:
         QStringList soundNames;
         int soundIndex = -1;
         QString privacyText, deleteQuestion;
+        QString hotKeyNote, typingSubtitle, fullscreenNote;
+        QStringList details;
         bool operator==(const Values&) const = default;
     };
     struct Live {
@@ -419,6 +438,7 @@ private:
     AppModel& m_model;
     ImageSource m_wallpaperSource;
     QString m_versionText;
+    FactsSource m_facts;
     SettingsTexts* m_text;
     QString m_pane = QStringLiteral("breaks");
     Values m_values;
@@ -441,6 +461,7 @@ private:
 };
 
 // The settings window's entry in the table of windows.
-WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version);
+WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version,
+                              SettingsViewModel::FactsSource facts = {});
 
 }  // namespace tarnwick

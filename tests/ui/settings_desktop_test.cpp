@@ -91,10 +91,11 @@ protected:
         windows.reset();
         QTest::qWait(50);
     }
-    void makeWindows() {
+    void makeWindows(SettingsViewModel::FactsSource facts = {}) {
         windows.reset();
         windows = std::make_unique<WindowController>(
-            loader, std::vector<WindowKind>{settingsWindowKind(*rig.model, desktopPicture, QStringLiteral("0.1.0"))});
+            loader,
+            std::vector<WindowKind>{settingsWindowKind(*rig.model, desktopPicture, QStringLiteral("0.1.0"), facts)});
     }
     // Opens the window and waits until it is on screen with the keyboard.
     QWindow* open() {
@@ -412,6 +413,31 @@ TEST_F(SettingsDesktop, DeleteEverythingAsksFirstThenEmptiesTheHistory) {
     defaults.onboarded = true;
     EXPECT_EQ(rig.model->settings(), defaults);
     EXPECT_EQ(rig.persistence.loadHistory().size(), 0u);
+}
+
+// What works where: the notes of a Wayland session without KWin or the portal's shortcut, and the
+// About pane's list of sources.
+TEST_F(SettingsDesktop, OnWaylandThePanesSayWhatWorksWhere) {
+    makeWindows([] {
+        return SessionFacts{true, QStringLiteral("Mutter idle monitor"), FullscreenSource::x11Windows, HotKeySource::xGrab, {}};
+    });
+    ASSERT_NE(open(), nullptr);
+    const auto textOf = [&](const char* name) { return item(name)->property("text").toString(); };
+    vm()->setPane(QStringLiteral("general"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item("hotKeyNote") && item("hotKeyNote")->isVisible(); }, waitMs));
+    EXPECT_EQ(textOf("hotKeyNote"), vm()->hotKeyNote());
+    screenshot(QStringLiteral("settings-general-wayland.png"));
+    vm()->setPane(QStringLiteral("smartPause"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item("fullscreenNote") && item("fullscreenNote")->isVisible(); }, waitMs));
+    EXPECT_EQ(textOf("fullscreenNote"), "Full-screen detection covers X11 applications on this desktop");
+    EXPECT_EQ(item("holdWhileTyping")->property("subtitle").toString(), "On Wayland, waits for a pause in any input");
+    screenshot(QStringLiteral("settings-smartPause-wayland.png"));
+    vm()->setPane(QStringLiteral("about"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item("details") != nullptr; }, waitMs));
+    auto* form = item(QStringLiteral("pane"))->property("item").value<QQuickItem*>();
+    ASSERT_NE(form, nullptr);
+    form->setProperty("contentY", std::max(0.0, form->property("contentHeight").toReal() - form->height()));
+    screenshot(QStringLiteral("settings-about-wayland.png"));
 }
 
 // Every pane, light and dark, for a person to look at.

@@ -426,6 +426,48 @@ TEST(SettingsWindowModel, TheWallpaperPreviewIsAskedForWhenTheBreakScreenPaneSho
     EXPECT_FALSE(without.hasWallpaper()) << "the preview falls back to the sunset";
 }
 
+TEST(SettingsSession, EachPaneSaysWhatServesThisDesktop) {
+    const QString typing = "Waits up to 2 minutes for a pause", anyInput = "On Wayland, waits for a pause in any input";
+    const QString x11Only = "Full-screen detection covers X11 applications on this desktop";
+    const QString grab = "On this desktop, the shortcut works while an X11 application is in front";
+    using F = FullscreenSource;
+    using H = HotKeySource;
+    struct Case { SessionFacts facts; QString typing, fullscreenNote, hotKeyNote; QStringList details; } cases[] = {
+        {{false, "X screen saver extension", F::x11Windows, H::xGrab, {}}, typing, "", "",
+         {"Session: X11", "Idle: X screen saver extension", "Full screen: X11 window properties (EWMH)", "Hot key: X key grab"}},
+        {{true, "Mutter idle monitor", F::x11Windows, H::xGrab, "GNOME session manager, logind"}, anyInput, x11Only, grab,
+         {"Session: Wayland, through XWayland", "Idle: Mutter idle monitor", "Idle inhibitors: GNOME session manager, logind",
+          "Full screen: X11 window properties (EWMH), X11 applications only",
+          "Hot key: X key grab, while an X11 application is in front"}},
+        {{true, "", F::x11WindowsAndKWin, H::desktopPortal, {}}, anyInput, "", "",
+         {"Session: Wayland, through XWayland", "Full screen: KWin scripting and X11 window properties (EWMH)",
+          "Hot key: desktop portal global shortcut"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.details.join(" / ").toStdString());
+        fakes::ModelRig rig;
+        SettingsViewModel vm(*rig.model, {}, "1.0", [&] { return c.facts; });
+        EXPECT_EQ(QStringList({vm.typingSubtitle(), vm.fullscreenNote(), vm.hotKeyNote()}),
+                  QStringList({c.typing, c.fullscreenNote, c.hotKeyNote}));
+        EXPECT_EQ(vm.details(), c.details);
+    }
+}
+
+// The portal binds the hot key after launch: a window already open says so on its next pane.
+TEST(SettingsSession, FactsSettledAfterTheWindowOpenedShowOnTheNextPane) {
+    fakes::ModelRig rig;
+    SessionFacts facts{true, "X screen saver extension", FullscreenSource::x11Windows, HotKeySource::xGrab, {}};
+    SettingsViewModel vm(*rig.model, {}, "1.0", [&] { return facts; });
+    EXPECT_FALSE(vm.hotKeyNote().isEmpty());
+    int changes = 0;
+    QObject::connect(&vm, &SettingsViewModel::changed, [&] { ++changes; });
+    facts.hotKey = HotKeySource::desktopPortal;
+    vm.setPane("general");
+    EXPECT_GE(changes, 1);
+    EXPECT_EQ(vm.hotKeyNote(), "");
+    EXPECT_EQ(vm.details().last(), "Hot key: desktop portal global shortcut");
+}
+
 // Every caption the panes ask for by name is one the view model has.
 TEST(SettingsWindowModel, EveryCaptionTheViewsUseExists) {
     fakes::ModelRig rig;

@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import Tarnwick.Ui  // the module's C++ types
 
-// About: the emblem, the name, the version and a word of care.
+// About: the emblem, the name, the version, a word of care, and what serves this desktop.
 FormPane {
     id: pane
     required property SettingsViewModel vm
@@ -56,6 +56,28 @@ FormPane {
                 secondary: true
                 wrapMode: Text.WordWrap
                 Layout.fillWidth: true
+            }
+        }
+    }
+
+    FormSection {
+        title: pane.vm.text.detailsHeading
+        FormRow {
+            objectName: "details"
+            ColumnLayout {
+                spacing: 4
+                Layout.fillWidth: true
+                Repeater {
+                    model: pane.vm.details
+                    PaneText {
+                        required property string modelData
+                        text: modelData
+                        size: 12
+                        secondary: true
+                        wrapMode: Text.WordWrap
+                        Layout.fillWidth: true
+                    }
+                }
             }
         }
     }

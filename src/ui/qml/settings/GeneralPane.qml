@@ -49,8 +49,25 @@ FormPane {
     FormSection {
         title: pane.vm.text.shortcutHeading
         FormRow {
-            PaneText { text: pane.vm.text.shortcutBreak; size: 13; Layout.fillWidth: true }
-            PaneText { text: pane.vm.text.shortcutBreakKeys; size: 12.5; font.family: "monospace"; secondary: true }
+            ColumnLayout {
+                spacing: 4
+                Layout.fillWidth: true
+                RowLayout {
+                    spacing: 10
+                    Layout.fillWidth: true
+                    PaneText { text: pane.vm.text.shortcutBreak; size: 13; Layout.fillWidth: true }
+                    PaneText { text: pane.vm.text.shortcutBreakKeys; size: 12.5; font.family: "monospace"; secondary: true }
+                }
+                PaneText {
+                    objectName: "hotKeyNote"
+                    visible: pane.vm.hotKeyNote !== ""
+                    text: pane.vm.hotKeyNote
+                    size: 11.5
+                    secondary: true
+                    wrapMode: Text.WordWrap
+                    Layout.fillWidth: true
+                }
+            }
         }
         FormRow {
             PaneText { text: pane.vm.text.shortcutSkip; size: 13; Layout.fillWidth: true }

@@ -23,21 +23,35 @@ FormPane {
             }
         }
         FormRow {
-            FormToggle {
-                objectName: "holdDuringFullscreen"
-                text: pane.vm.text.fullscreenTitle
-                subtitle: pane.vm.text.fullscreenSubtitle
-                symbol: "gamecontroller.fill"
-                colors: Tiles.orange
-                value: pane.model.settings.holdDuringFullscreen
-                onToggledTo: (on) => pane.model.settings.holdDuringFullscreen = on
+            ColumnLayout {
+                spacing: 4
+                Layout.fillWidth: true
+                FormToggle {
+                    objectName: "holdDuringFullscreen"
+                    text: pane.vm.text.fullscreenTitle
+                    subtitle: pane.vm.text.fullscreenSubtitle
+                    symbol: "gamecontroller.fill"
+                    colors: Tiles.orange
+                    value: pane.model.settings.holdDuringFullscreen
+                    onToggledTo: (on) => pane.model.settings.holdDuringFullscreen = on
+                }
+                PaneText {
+                    objectName: "fullscreenNote"
+                    visible: pane.vm.fullscreenNote !== ""
+                    text: pane.vm.fullscreenNote
+                    size: 11.5
+                    secondary: true
+                    wrapMode: Text.WordWrap
+                    Layout.leftMargin: 32
+                    Layout.fillWidth: true
+                }
             }
         }
         FormRow {
             FormToggle {
                 objectName: "holdWhileTyping"
                 text: pane.vm.text.typingTitle
-                subtitle: pane.vm.text.typingSubtitle
+                subtitle: pane.vm.typingSubtitle
                 symbol: "keyboard.fill"
                 colors: Tiles.purple
                 value: pane.model.settings.holdWhileTyping

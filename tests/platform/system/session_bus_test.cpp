@@ -1,0 +1,142 @@
+// KWin's report of the window in front, against a fake KWin on the private session bus that runs
+// the real report script on a JavaScript engine.
+
+#include <gtest/gtest.h>
+
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJSEngine>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+
+#include "platform/dbus/kwin_fullscreen.hpp"
+
+using namespace tarnwick;
+
+namespace {
+
+// A bus connection of its own, as another program has.
+struct BusPeer : QDBusConnection {
+    explicit BusPeer(const QString& name) : QDBusConnection(connectToBus(SessionBus, name)) {}
+    ~BusPeer() { disconnectFromBus(name()); }
+};
+
+
+// KWin's scripting interface: runs each loaded script with `workspace` (a JavaScript expression)
+// and delivers its report `delayMs` later. Plasma 5 names a loaded script /<id>, Plasma 6
+// /Scripting/Script<id>.
+struct FakeKWin : QDBusVirtualObject {
+    QString workspace;
+    bool plasma5 = false;
+    int delayMs = 0, runs = 0, lastId = 0;
+    std::map<int, std::pair<QString, QString>> loaded;  // id -> (file, plugin name)
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& call, const QDBusConnection& bus) override {
+        const QString name = call.arguments().value(call.member() == "loadScript" ? 1 : 0).toString();
+        const auto named = std::find_if(loaded.begin(), loaded.end(), [&](auto& s) { return s.second.second == name; });
+        if (call.member() == "loadScript") {
+            if (named != loaded.end()) return bus.send(call.createReply(-1));
+            loaded[++lastId] = {call.arguments().value(0).toString(), name};
+            return bus.send(call.createReply(lastId));
+        }
+        if (call.member() == "unloadScript") {
+            const bool found = named != loaded.end();
+            if (found) loaded.erase(named);
+            return bus.send(call.createReply(found));
+        }
+        const QString prefix = plasma5 ? "/" : "/Scripting/Script";
+        const auto script = loaded.find(call.path().startsWith(prefix) ? call.path().mid(prefix.size()).toInt() : -1);
+        if (call.member() != "run" || script == loaded.end())
+            return bus.send(call.createErrorReply(QDBusError::UnknownObject, "no such script"));
+        (void)bus.send(call.createReply());
+        ++runs;
+        QFile file(script->second.first);
+        QJSEngine engine;
+        engine.evaluate("var calls = []; function callDBus() { calls.push(Array.prototype.slice.call(arguments)); }"
+                        "var KWin = { FullScreenArea: 2 }; var workspace = " + workspace + ";");
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(engine.evaluate(QString::fromUtf8(file.readAll())).isError());
+        for (const QVariant& made : engine.globalObject().property("calls").toVariant().toList()) {
+            const QVariantList a = made.toList();
+            const QDBusMessage report = QDBusMessage::createMethodCall(a[0].toString(), a[1].toString(), a[2].toString(),
+                                                                       a[3].toString())
+                                        << a[4].toString();
+            QTimer::singleShot(delayMs, [bus, report] { (void)bus.send(report); });
+        }
+        return true;
+    }
+};
+
+QString plasma6(const QString& window) {
+    return "{ activeWindow: " + window + ", screens: [ { geometry: { width: 1920, height: 1080 } } ] }";
+}
+
+}  // namespace
+
+TEST(KWinFullscreenOnBus, FollowsTheWindowInFrontAndCountsLateOrMissingAnswersAsNotFullScreen) {
+    KWinFullscreen probe;
+    probe.setOwnPid(100);
+    EXPECT_FALSE(probe.available()) << "no KWin on the bus yet";
+    EXPECT_FALSE(probe.frontWindowIsFullscreen());
+
+    BusPeer kwinBus("kwin");
+    FakeKWin kwin;
+    ASSERT_TRUE(kwinBus.registerVirtualObject("/", &kwin, QDBusConnection::SubPath));
+    ASSERT_TRUE(kwinBus.registerService("org.kde.KWin"));
+    const QString video = "{ fullScreen: true, normalWindow: true, pid: 7, frameGeometry: { width: 1920, height: 1080 } }";
+    struct Case { const char* name; bool plasma5; QString workspace; bool expected; } cases[] = {
+        {"a full-screen video", false, plasma6(video), true},
+        {"an ordinary window", false, plasma6("{ normalWindow: true, pid: 7, frameGeometry: { width: 900, height: 700 } }"), false},
+        {"this program's own panel", false, plasma6("{ fullScreen: true, normalWindow: true, pid: 100 }"), false},
+        {"Plasma 5, a screen-sized borderless window", true,
+         "{ activeClient: { normalWindow: true, pid: 7, geometry: { width: 1600, height: 900 } },"
+         "  clientArea: function (area, w) { return area === 2 ? { width: 1600, height: 900 } : null; } }", true},
+        {"Plasma 5, no active window", true, "{ activeClient: null, clientArea: function () { return null; } }", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kwin.plasma5 = c.plasma5;
+        kwin.workspace = c.workspace;
+        const int runs = kwin.runs;
+        // Asked as the tick asks, only faster; two runs after the change, the answer is the new window's.
+        ASSERT_TRUE(QTest::qWaitFor([&] { probe.frontWindowIsFullscreen(); return kwin.runs >= runs + 2; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return probe.frontWindowIsFullscreen() == c.expected; }, 3000));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return kwin.loaded.empty(); }, 3000)) << "every script is unloaded once answered";
+
+    // KWin answers half a second late: never within the budget, and the probe never waits for it.
+    kwin.plasma5 = false;
+    kwin.workspace = plasma6(video);
+    kwin.delayMs = 500;
+    QElapsedTimer clock, call;
+    qint64 longest = 0;
+    bool ever = false;
+    for (clock.start(); clock.elapsed() < 2000; QTest::qWait(20)) {
+        call.start();
+        ever = probe.frontWindowIsFullscreen() || ever;
+        longest = std::max(longest, call.elapsed());
+    }
+    EXPECT_FALSE(ever);
+    EXPECT_LT(longest, KWinFullscreen::answerBudgetMs);
+    EXPECT_GE(kwin.runs, 3) << "it kept asking";
+
+    // A program posing as KWin reports a full screen for every question: ignored. (The probe is the
+    // first of this process, so its listener is /org/tarnwick/FullScreenReport/1.)
+    BusPeer impostor("impostor");
+    for (int round = 0; round < 10; ++round) {
+        probe.frontWindowIsFullscreen();
+        for (int question = 1; question < 100; ++question) {
+            (void)impostor.send(QDBusMessage::createMethodCall(QDBusConnection::sessionBus().baseService(),
+                                                               "/org/tarnwick/FullScreenReport/1",
+                                                               "org.tarnwick.FullScreenReport", "Report")
+                                << QString(R"({"question":%1,"found":true,"fullScreen":true,"normal":true})").arg(question));
+        }
+        QTest::qWait(30);
+        EXPECT_FALSE(probe.frontWindowIsFullscreen());
+    }
+}
