@@ -34,6 +34,8 @@
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcSession, "tarnwick.session", QtInfoMsg)
+
 int signalPipe[2] = {-1, -1};
 
 // SIGTERM and SIGINT end the event loop normally, so the instance lock is released.
@@ -106,6 +108,8 @@ int main(int argc, char** argv) {
     // On Wayland, KWin can tell of native Wayland windows in front, where it runs.
     KWinFullscreen kwin;
     const bool kwinFullscreen = wayland && kwin.available();
+    qCDebug(lcSession).noquote() << "session:" << (wayland ? "Wayland, through XWayland" : "X11")
+                                 << "- full screen:" << (kwinFullscreen ? "KWin scripting and EWMH" : "EWMH");
 
     SystemClock clock;
     SessionInputIdle input;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QScreen>
 
@@ -15,6 +16,10 @@
 #include "ui/window_controller.hpp"
 
 namespace tarnwick {
+
+namespace {
+Q_LOGGING_CATEGORY(lcSession, "tarnwick.session", QtInfoMsg)
+}  // namespace
 
 AppDelegate::AppDelegate(AppModel& model, Wallpaper& wallpaper, SessionFacts facts)
     : m_model(model), m_wallpaper(wallpaper), m_facts(std::move(facts)) {}
@@ -64,6 +69,7 @@ void AppDelegate::launch() {
     // until then, and again should the portal refuse or close it.
     grabHotKey();
     m_facts.hotKey = HotKeySource::xGrab;
+    qCDebug(lcSession).noquote() << "hot key: X key grab" << (m_facts.wayland ? "until the desktop portal binds it" : "");
     if (m_facts.wayland) {
         m_portalHotKey = std::make_unique<PortalHotKey>(QDBusConnection::sessionBus(), QStringLiteral("Take an eye break now"),
                                                         QStringLiteral("CTRL+ALT+b"),
@@ -73,9 +79,11 @@ void AppDelegate::launch() {
                              if (state == PortalHotKey::State::bound) {
                                  m_hotKey.reset();
                                  m_facts.hotKey = HotKeySource::desktopPortal;
+                                 qCDebug(lcSession) << "hot key: desktop portal global shortcut";
                              } else if (state == PortalHotKey::State::unavailable) {
                                  if (!m_hotKey) grabHotKey();
                                  m_facts.hotKey = HotKeySource::xGrab;
+                                 qCDebug(lcSession) << "hot key: X key grab";
                              }
                          });
     }
