@@ -5,6 +5,7 @@ usage: footprint_test.py PATH/TO/bench/footprint/footprint"""
 import importlib.machinery
 import importlib.util
 import os
+import shutil
 import sys
 import tempfile
 import unittest
@@ -57,12 +58,21 @@ class ProcTree(unittest.TestCase):
                 self.write("42/smaps_rollup", ROLLUP.format(hugetlb=hugetlb))
                 self.assertEqual(footprint.memory_mib(42, self.proc), expected)
 
-    def test_cpu_is_the_sum_over_the_live_threads(self):
+    def test_cpu_counts_every_thread_including_those_that_end_or_begin(self):
         self.write("7/task/7/schedstat", "1500000000 200 5\n")
         self.write("7/task/8/schedstat", "500000000 1 1\n")
         self.write("7/task/9/comm", "ended\n")  # a thread that ended between listing and reading
         self.write("7/task/10/schedstat", "\n")
-        self.assertAlmostEqual(footprint.cpu_seconds(7, self.proc), 2.0)
+        meter = footprint.CpuMeter(7, self.proc)
+        self.assertEqual(meter.seconds(), 0)
+        self.write("7/task/7/schedstat", "2000000000 210 6\n")
+        self.write("7/task/8/schedstat", "800000000 2 2\n")
+        meter.sample()
+        # Thread 8 ends, keeping what it spent until the last sample; thread 11 begins.
+        shutil.rmtree(os.path.join(self.proc, "7/task/8"))
+        self.write("7/task/11/schedstat", "250000000 1 1\n")
+        meter.sample()
+        self.assertAlmostEqual(meter.seconds(), 0.5 + 0.3 + 0.25)
 
 
 def row(icon=None, cpu=None, pss=None, pss2=None):
