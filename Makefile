@@ -3,7 +3,7 @@ PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench asan fuzz clean
+.PHONY: all deps configure build test run bench asan fuzz package demo footprint clean
 
 all: build
 
@@ -37,6 +37,24 @@ bench: deps
 	@for b in build/release/bench/*/*_bench; do echo "== $$b"; \
 		case $$b in */platform/*|*/ui/*) scripts/with-desktop "$$b" || exit 1;; \
 		*) "$$b" --benchmark_min_time=0.2 || exit 1;; esac; done
+
+# The Debian package, from the optimised build, checked with lintian and the desktop validators.
+package: deps
+	@cmake --preset release > /dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@cd build/release && cpack --config CPackConfig.cmake > /dev/null
+	@scripts/check-package build/release/package/tarnwick_*.deb
+
+# Tarnwick on the virtual desktop through one break; its pictures go to docs/screenshots.
+DEMO_DIR ?= docs/screenshots
+demo: build
+	@WITH_DESKTOP_SIZE=1920x1080 scripts/with-desktop scripts/demo $(BUILD_DIR)/tarnwick $(DEMO_DIR)
+
+# Tarnwick's footprint beside the other break reminders Debian packages (FOOTPRINT_ARGS=--quick to try it).
+footprint: deps
+	@cmake --preset release > /dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@bench/footprint/footprint $(FOOTPRINT_ARGS)
 
 asan:
 	@$(MAKE) --no-print-directory test PRESET=asan

@@ -16,8 +16,10 @@ ViewsLoader::ViewsLoader(QStringList folders) : m_folders(std::move(folders)) {}
 ViewsLoader::~ViewsLoader() { m_views.reset(); }
 
 QStringList ViewsLoader::defaultFolders() {
+    // Built, the module sits beside the program; installed, the program is in <prefix>/bin and the
+    // module in <prefix>/TARNWICK_VIEWS_INSTALL_DIR.
     const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir(here).filePath(QStringLiteral("../lib/tarnwick"))};
+    return {here, QDir::cleanPath(QDir(here).filePath(QStringLiteral("../" TARNWICK_VIEWS_INSTALL_DIR)))};
 }
 
 Views* ViewsLoader::views() {

@@ -14,7 +14,7 @@ namespace tarnwick {
 class ViewsLoader {
 public:
     // `folders` are searched in order for the module; by default the program's own folder and
-    // ../lib/tarnwick beside it.
+    // the folder the module is installed in, found from the program's (see defaultFolders).
     explicit ViewsLoader(QStringList folders = defaultFolders());
     ~ViewsLoader();
 

@@ -50,4 +50,11 @@ check "they get different displays" [ "$(head -n 1 "$work/a")" != "$(head -n 1 "
 for line in "Monitors: 2" "Default Sink: null_sink" "Default Source: null_source" "bus answers"; do
     check "each has '$line'" [ "$(cat "$work/a" "$work/b" | grep -cx "$line")" = 2 ]
 done
+
+# A chosen size gives one monitor of that size; a malformed one is refused before anything starts.
+WITH_DESKTOP_SIZE=1920x1080 "$with_desktop" sh -c 'xrandr --listmonitors | head -n 1
+    xdpyinfo | sed -n "s/^ *dimensions: *\([0-9x]*\) pixels.*/\1/p"' </dev/null >"$work/sized" 2>/dev/null
+check "WITH_DESKTOP_SIZE makes one screen of that size" [ "$(tr '\n' ' ' <"$work/sized")" = "Monitors: 1 1920x1080 " ]
+refused() { WITH_DESKTOP_SIZE=$1 "$with_desktop" true </dev/null >/dev/null 2>&1; [ $? = 2 ]; }
+check "a malformed WITH_DESKTOP_SIZE is a usage error (status 2)" refused 1920by1080
 exit $failed

@@ -85,6 +85,22 @@ std::string desktopExecValue(std::string_view path) {
     return argument;
 }
 
+std::string desktopStringValue(std::string_view text) {
+    std::string value;
+    for (char c : text) {
+        switch (c) {
+        case '\\': value += "\\\\"; break;
+        case '\n': value += "\\n"; break;
+        case '\t': value += "\\t"; break;
+        case '\r': value += "\\r"; break;
+        // A leading blank would be trimmed by the reader.
+        case ' ': value += value.empty() ? "\\s" : " "; break;
+        default: value += c;
+        }
+    }
+    return value;
+}
+
 std::string autostartFileContents(std::string_view executablePath) {
     std::string text = "[Desktop Entry]\n"
                        "Type=Application\n"
@@ -92,6 +108,9 @@ std::string autostartFileContents(std::string_view executablePath) {
                        "Comment=Reminds you to rest your eyes\n"
                        "Exec=";
     text += desktopExecValue(executablePath);
+    // Once the program is removed, the session skips the entry instead of failing to start it.
+    text += "\nTryExec=";
+    text += desktopStringValue(executablePath);
     text += "\n"
             "Icon=tarnwick\n"
             "Terminal=false\n"

@@ -20,6 +20,9 @@ LoginItemStatus autostartFileStatus(std::string_view contents);
 // when the path holds a space or another reserved character; '%' doubled.
 std::string desktopExecValue(std::string_view path);
 
+// `text` as the value of a string key of a desktop entry (backslash escapes; a leading blank kept).
+std::string desktopStringValue(std::string_view text);
+
 // The program an entry's Exec= starts (its first argument, unquoted and unescaped), if it has one.
 std::optional<std::string> autostartProgram(std::string_view contents);
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <glib.h>
+
 #include <QDir>
 #include <QLocalServer>
 #include <QTemporaryDir>
@@ -145,6 +147,23 @@ TEST(AutostartFile, ExecNamesTheProgramItStarts) {
                                    "/t/tab\there", "/t/new\nline"}) {
         SCOPED_TRACE(path);
         EXPECT_EQ(autostartProgram(autostartFileContents(path)), path);
+    }
+}
+
+// The desktop's own reader (GLib's key files, as GNOME and XFCE sessions use) finds the program in
+// TryExec, so the session skips the entry once the program is gone.
+TEST(AutostartFile, TryExecNamesTheProgramToTheDesktopsReader) {
+    for (const std::string path : {"/usr/bin/tarnwick", "/opt/My Apps/tarnwick", " /lead/blank", "/t/100%/x",
+                                   "/t/\"q\"/$HOME/`a`\\b", "/t/tab\there", "/t/new\nline", "/t/back\\slash"}) {
+        SCOPED_TRACE(path);
+        const std::string contents = autostartFileContents(path);
+        GKeyFile* file = g_key_file_new();
+        ASSERT_TRUE(g_key_file_load_from_data(file, contents.c_str(), contents.size(), G_KEY_FILE_NONE, nullptr));
+        gchar* tryExec = g_key_file_get_string(file, "Desktop Entry", "TryExec", nullptr);
+        ASSERT_NE(tryExec, nullptr);
+        EXPECT_EQ(std::string(tryExec), path);
+        g_free(tryExec);
+        g_key_file_free(file);
     }
 }
 
