@@ -80,24 +80,42 @@ Item {
         }
 
         Row {
+            id: actions
+            // The buttons keep their 14 of side padding where the font leaves room, and give some of
+            // it up where a wider font would push the last one past the card's edge.
+            readonly property real labels: start.implicitContentWidth + later1.implicitContentWidth
+                                           + later2.implicitContentWidth + later3.implicitContentWidth
+            readonly property real sidePadding: Math.max(4, Math.min(14, (content.width - labels - 3 * spacing) / 8))
             spacing: 6
             GlassButton {
+                id: start
+                leftPadding: actions.sidePadding
+                rightPadding: actions.sidePadding
                 text: headsUp.vm.startNowText
                 prominent: true
                 composited: headsUp.composited
                 onClicked: headsUp.vm.startNow()
             }
             GlassButton {
+                id: later1
+                leftPadding: actions.sidePadding
+                rightPadding: actions.sidePadding
                 text: headsUp.vm.snoozeLabels[0]
                 composited: headsUp.composited
                 onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[0])
             }
             GlassButton {
+                id: later2
+                leftPadding: actions.sidePadding
+                rightPadding: actions.sidePadding
                 text: headsUp.vm.snoozeLabels[1]
                 composited: headsUp.composited
                 onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[1])
             }
             GlassButton {
+                id: later3
+                leftPadding: actions.sidePadding
+                rightPadding: actions.sidePadding
                 text: headsUp.vm.snoozeLabels[2]
                 composited: headsUp.composited
                 onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[2])
