@@ -1,13 +1,12 @@
 #include "platform/linux_busy_probes.hpp"
 
 #include "platform/dbus/kwin_fullscreen.hpp"
-#include "platform/pulse/microphone.hpp"
 
 namespace tarnwick {
 
 bool LinuxBusyProbes::cameraInUse() { return m_camera.inUse(); }
 
-bool LinuxBusyProbes::microphoneInUse() { return tarnwick::microphoneInUse(); }
+bool LinuxBusyProbes::microphoneInUse() { return m_microphone.inUse(); }
 
 bool LinuxBusyProbes::frontAppIsFullscreen() {
     // KWin is asked every time, so its answer is fresh on the next tick whatever X11 says now.

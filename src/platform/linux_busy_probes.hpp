@@ -1,10 +1,12 @@
 #pragma once
 
-// The busy probes on Linux: /proc for cameras (rescanned only when a capture device node changes), the sound server (or ALSA) for microphones, and
+// The busy probes on Linux: /proc for cameras (rescanned only when a capture device node changes), the
+// sound server (one connection kept open, or ALSA without one) for microphones, and
 // the window manager for a full-screen front application (and KWin, for native Wayland windows).
 
 #include "app/ports.hpp"
 #include "platform/proc/camera_watch.hpp"
+#include "platform/pulse/microphone.hpp"
 #include "platform/x11/x11_windows.hpp"
 
 namespace tarnwick {
@@ -22,6 +24,7 @@ public:
 
 private:
     CameraWatch m_camera;
+    MicrophoneWatch m_microphone;
     X11Windows m_windows;
     KWinFullscreen* m_kwin;
 };

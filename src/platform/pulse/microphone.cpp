@@ -2,15 +2,19 @@
 
 #include <pulse/context.h>
 #include <pulse/introspect.h>
-#include <pulse/mainloop.h>
+#include <pulse/subscribe.h>
+#include <pulse/thread-mainloop.h>
 #include <pulse/proplist.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <utility>
 
 namespace tarnwick {
 
@@ -23,54 +27,12 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// State shared with libpulse's callbacks during one query.
-struct Query {
-    PulseSnapshot snapshot;
-    int listsPending = 0;
-    bool failed = false;
-};
-
 // Counts a finished list or a failure; true when the call carries an item.
-bool isItem(Query* query, const void* info, int eol) {
-    if (eol < 0) query->failed = true;
-    if (eol > 0) --query->listsPending;
+template <class Shared>
+bool isItem(Shared* shared, const void* info, int eol) {
+    if (eol < 0) shared->listingFailed = true;
+    if (eol != 0) --shared->listsPending;
     return eol == 0 && info;
-}
-
-void onSource(pa_context*, const pa_source_info* info, int eol, void* data) {
-    auto* query = static_cast<Query*>(data);
-    if (isItem(query, info, eol)) query->snapshot.sources.push_back({info->index, info->monitor_of_sink});
-}
-
-void onSourceOutput(pa_context*, const pa_source_output_info* info, int eol, void* data) {
-    auto* query = static_cast<Query*>(data);
-    if (!isItem(query, info, eol)) return;
-    SourceOutputRecord record{info->corked != 0, info->source, std::nullopt};
-    if (info->proplist) {
-        if (const char* pid = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID)) record.processId = pid;
-    }
-    query->snapshot.outputs.push_back(std::move(record));
-}
-
-void onContextState(pa_context* context, void* data) {
-    auto* query = static_cast<Query*>(data);
-    switch (pa_context_get_state(context)) {
-    case PA_CONTEXT_READY: {
-        query->listsPending = 2;
-        pa_operation* sources = pa_context_get_source_info_list(context, onSource, query);
-        pa_operation* outputs = pa_context_get_source_output_info_list(context, onSourceOutput, query);
-        if (!sources || !outputs) query->failed = true;
-        if (sources) pa_operation_unref(sources);
-        if (outputs) pa_operation_unref(outputs);
-        break;
-    }
-    case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
-        query->failed = true;
-        break;
-    default:
-        break;
-    }
 }
 
 bool nameStartsWith(const std::filesystem::path& path, std::string_view prefix) {
@@ -101,45 +63,186 @@ bool otherProcessRecording(const PulseSnapshot& snapshot, std::int64_t ownPid) {
     });
 }
 
-std::optional<PulseSnapshot> queryPulseSources(std::chrono::milliseconds budget) {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + budget;
+// Everything the server's thread and the asking thread share. The context and the listing in
+// progress are touched only with the loop's lock held (libpulse's callbacks run with it held);
+// `latest` and `ended` are the answer, guarded by `mutex`.
+struct MicrophoneWatch::Shared {
+    pa_threaded_mainloop* loop = nullptr;
+    pa_context* context = nullptr;
+    PulseSnapshot listing;
+    int listsPending = 0;
+    bool listingFailed = false, relistWanted = false;
 
-    pa_mainloop* loop = pa_mainloop_new();
-    if (!loop) return std::nullopt;
-    pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Tarnwick");
-    pa_context* context = pa_context_new_with_proplist(pa_mainloop_get_api(loop), "Tarnwick", properties);
-    pa_proplist_free(properties);
-    if (!context) {
-        pa_mainloop_free(loop);
-        return std::nullopt;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::optional<PulseSnapshot> latest;
+    bool ended = true;
+
+    void publish(std::optional<PulseSnapshot> snapshot, bool connectionEnded) {
+        {
+            std::lock_guard lock(mutex);
+            latest = std::move(snapshot);
+            ended = connectionEnded;
+        }
+        changed.notify_all();
     }
 
-    Query query;
-    pa_context_set_state_callback(context, onContextState, &query);
-    bool answered = false;
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
-        while (!query.failed) {
-            if (query.listsPending == 0 && pa_context_get_state(context) == PA_CONTEXT_READY) {
-                answered = true;
-                break;
+    // Lists the sources and the recording streams anew; the listing is published once both lists end.
+    void list() {
+        listing = {};
+        listingFailed = false;
+        listsPending = 2;
+        pa_operation* sources = pa_context_get_source_info_list(context, onSource, this);
+        pa_operation* outputs = pa_context_get_source_output_info_list(context, onSourceOutput, this);
+        for (pa_operation* operation : {sources, outputs}) {
+            if (operation) {
+                pa_operation_unref(operation);
+            } else {
+                listingFailed = true;
+                --listsPending;
             }
-            auto remaining = std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-            if (remaining.count() <= 0) break;
-            if (pa_mainloop_prepare(loop, static_cast<int>(remaining.count())) < 0) break;
-            if (pa_mainloop_poll(loop) < 0) break;
-            if (pa_mainloop_dispatch(loop) < 0) break;
+        }
+        listEnded();
+    }
+
+    void listEnded() {
+        if (listsPending > 0) return;
+        if (!listingFailed) publish(listing, false);
+        if (std::exchange(relistWanted, false)) list();
+    }
+
+    // Callbacks from a context this watch has since replaced are ignored.
+    static Shared* current(pa_context* context, void* data) {
+        auto* shared = static_cast<Shared*>(data);
+        return shared->context == context ? shared : nullptr;
+    }
+
+    static void onSource(pa_context* context, const pa_source_info* info, int eol, void* data) {
+        Shared* shared = current(context, data);
+        if (!shared) return;
+        if (isItem(shared, info, eol)) shared->listing.sources.push_back({info->index, info->monitor_of_sink});
+        if (eol != 0) shared->listEnded();
+    }
+
+    static void onSourceOutput(pa_context* context, const pa_source_output_info* info, int eol, void* data) {
+        Shared* shared = current(context, data);
+        if (!shared) return;
+        if (isItem(shared, info, eol)) {
+            SourceOutputRecord record{info->corked != 0, info->source, std::nullopt};
+            if (info->proplist) {
+                if (const char* pid = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID)) record.processId = pid;
+            }
+            shared->listing.outputs.push_back(std::move(record));
+        }
+        if (eol != 0) shared->listEnded();
+    }
+
+    static void onChange(pa_context* context, pa_subscription_event_type_t, std::uint32_t, void* data) {
+        Shared* shared = current(context, data);
+        if (!shared) return;
+        if (shared->listsPending > 0) {
+            shared->relistWanted = true;  // the listing under way may already be out of date
+        } else {
+            shared->list();
         }
     }
 
-    // No callback may run into the stack frame that is about to go.
-    pa_context_set_state_callback(context, nullptr, nullptr);
-    pa_context_disconnect(context);
-    pa_context_unref(context);
-    pa_mainloop_free(loop);
-    if (!answered) return std::nullopt;
-    return std::move(query.snapshot);
+    static void onState(pa_context* context, void* data) {
+        Shared* shared = current(context, data);
+        if (!shared) return;
+        switch (pa_context_get_state(context)) {
+        case PA_CONTEXT_READY: {
+            pa_context_set_subscribe_callback(context, onChange, shared);
+            const auto mask = pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SOURCE_OUTPUT);
+            if (pa_operation* subscribed = pa_context_subscribe(context, mask, nullptr, nullptr)) {
+                pa_operation_unref(subscribed);
+            }
+            shared->list();
+            break;
+        }
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            shared->publish(std::nullopt, true);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Drops the current context, if any; with the loop's lock held.
+    void dropContext() {
+        if (!context) return;
+        pa_context_set_state_callback(context, nullptr, nullptr);
+        pa_context_set_subscribe_callback(context, nullptr, nullptr);
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+        context = nullptr;
+    }
+};
+
+MicrophoneWatch::MicrophoneWatch(std::chrono::milliseconds firstAnswerBudget, std::chrono::milliseconds retryEvery)
+    : m_budget(firstAnswerBudget), m_retryEvery(retryEvery), m_shared(std::make_unique<Shared>()) {}
+
+MicrophoneWatch::~MicrophoneWatch() {
+    if (!m_shared->loop) return;
+    pa_threaded_mainloop_lock(m_shared->loop);
+    m_shared->dropContext();
+    pa_threaded_mainloop_unlock(m_shared->loop);
+    pa_threaded_mainloop_stop(m_shared->loop);
+    pa_threaded_mainloop_free(m_shared->loop);
+}
+
+void MicrophoneWatch::connect() {
+    Shared& shared = *m_shared;
+    if (!shared.loop) {
+        pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
+        if (!loop) return;
+        pa_threaded_mainloop_set_name(loop, "pulse watch");
+        if (pa_threaded_mainloop_start(loop) < 0) {
+            pa_threaded_mainloop_free(loop);
+            return;
+        }
+        shared.loop = loop;
+    }
+    pa_threaded_mainloop_lock(shared.loop);
+    shared.dropContext();
+    shared.publish(std::nullopt, false);
+    shared.listsPending = 0;
+    shared.relistWanted = false;
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Tarnwick");
+    shared.context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(shared.loop), "Tarnwick", properties);
+    pa_proplist_free(properties);
+    if (shared.context) {
+        pa_context_set_state_callback(shared.context, Shared::onState, &shared);
+        if (pa_context_connect(shared.context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) shared.dropContext();
+    }
+    if (!shared.context) shared.publish(std::nullopt, true);
+    pa_threaded_mainloop_unlock(shared.loop);
+}
+
+std::optional<PulseSnapshot> MicrophoneWatch::snapshot() {
+    const auto now = std::chrono::steady_clock::now();
+    const bool first = m_attempts == 0;
+    bool connectNow = first;
+    if (!first) {
+        std::lock_guard lock(m_shared->mutex);
+        // A server that never finished answering is given up on as well as one that went away.
+        connectNow = !m_shared->latest && now - m_lastAttempt >= m_retryEvery;
+    }
+    if (connectNow) {
+        m_lastAttempt = now;
+        ++m_attempts;
+        connect();
+    }
+    std::unique_lock lock(m_shared->mutex);
+    if (first) m_shared->changed.wait_until(lock, now + m_budget, [this] { return m_shared->latest || m_shared->ended; });
+    return m_shared->latest;
+}
+
+bool MicrophoneWatch::inUse() {
+    if (auto listing = snapshot()) return otherProcessRecording(*listing, getpid());
+    return anyAlsaCaptureRunning(std::string(defaultAsoundRoot));
 }
 
 bool captureStatusRunning(std::string_view statusText) {
@@ -180,11 +283,6 @@ bool anyAlsaCaptureRunning(const std::string& asoundRoot) {
         }
     }
     return false;
-}
-
-bool microphoneInUse() {
-    if (auto snapshot = queryPulseSources(pulseQueryBudget)) return otherProcessRecording(*snapshot, getpid());
-    return anyAlsaCaptureRunning(std::string(defaultAsoundRoot));
 }
 
 }  // namespace tarnwick

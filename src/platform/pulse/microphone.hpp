@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,9 +47,38 @@ std::optional<std::int64_t> parseProcessId(std::string_view text);
 // process's; a stream whose source is not in the list counts as recording from a real input.
 bool otherProcessRecording(const PulseSnapshot& snapshot, std::int64_t ownPid);
 
-// Connects to the sound server, lists sources and source outputs, disconnects. Runs its own main loop
-// on the calling thread for at most `budget`; nothing when no server answered completely in that time.
-std::optional<PulseSnapshot> queryPulseSources(std::chrono::milliseconds budget = pulseQueryBudget);
+// One connection to the sound server kept open on a thread of its own, which relists the sources
+// and recording streams whenever the server says one of them changed. Asking costs a copy of the
+// latest listing instead of a connection of its own: the probe runs every second while a break is
+// near or the user is away. Without the server, the connection is tried again every retryEvery.
+class MicrophoneWatch {
+public:
+    explicit MicrophoneWatch(std::chrono::milliseconds firstAnswerBudget = pulseQueryBudget,
+                             std::chrono::milliseconds retryEvery = std::chrono::seconds(10));
+    ~MicrophoneWatch();
+    MicrophoneWatch(const MicrophoneWatch&) = delete;
+    MicrophoneWatch& operator=(const MicrophoneWatch&) = delete;
+
+    // The server's latest listing; nothing while no server answers. The first call connects and
+    // waits up to the budget for the first listing; later connections are never waited for.
+    std::optional<PulseSnapshot> snapshot();
+
+    // Some other process is recording from an audio input, by the server's listing or, without a
+    // server, by the ALSA capture devices. False when that cannot be told.
+    bool inUse();
+
+    // How many times a connection was begun; one lasts until the server goes away.
+    int attempts() const { return m_attempts; }
+
+private:
+    struct Shared;
+    void connect();
+
+    std::chrono::milliseconds m_budget, m_retryEvery;
+    std::chrono::steady_clock::time_point m_lastAttempt;
+    int m_attempts = 0;
+    std::unique_ptr<Shared> m_shared;
+};
 
 inline constexpr std::string_view defaultAsoundRoot = "/proc/asound";
 
@@ -57,9 +87,5 @@ bool captureStatusRunning(std::string_view statusText);
 
 // Whether any <asoundRoot>/card*/pcm*c/sub*/status reports a running capture substream.
 bool anyAlsaCaptureRunning(const std::string& asoundRoot);
-
-// Some other process is recording from an audio input. Bounded by pulseQueryBudget plus a scan of a
-// few small files; false when that cannot be told.
-bool microphoneInUse();
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "platform/x11/x11_windows.hpp"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -138,9 +139,113 @@ std::optional<WindowSnapshot> X11Windows::snapshot() const {
     return snap;
 }
 
-bool X11Windows::frontAppIsFullscreen() const {
-    const auto snap = snapshot();
-    return snap && tarnwick::frontAppIsFullscreen(*snap);
+X11Windows::~X11Windows() {
+    if (!m_filtering) return;
+    if (auto* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
+}
+
+bool X11Windows::startWatching() {
+    if (m_filtering) return true;
+    xcb_connection_t* c = x11::connection();
+    m_root = x11::rootWindow(c);
+    if (!c || m_root == XCB_NONE || !QCoreApplication::instance()) return false;
+    m_activeAtom = x11::atom(c, "_NET_ACTIVE_WINDOW");
+    m_clientListAtom = x11::atom(c, "_NET_CLIENT_LIST");
+    m_pidAtom = x11::atom(c, "_NET_WM_PID");
+    m_typeAtom = x11::atom(c, "_NET_WM_WINDOW_TYPE");
+    m_stateAtom = x11::atom(c, "_NET_WM_STATE");
+    x11::addRootEventMask(c, m_root, XCB_EVENT_MASK_PROPERTY_CHANGE);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    m_filtering = true;
+    return true;
+}
+
+// Selects property and structure changes on the client windows not watched yet, adding to the mask
+// this connection already has on each (Qt's own windows keep theirs).
+void X11Windows::watchClients(const WindowSnapshot& snap, bool* added) {
+    xcb_connection_t* c = x11::connection();
+    std::vector<xcb_window_t> fresh;
+    const auto consider = [&](const ClientWindow& w) {
+        if (w.id != XCB_NONE && m_watched.insert(w.id).second) fresh.push_back(w.id);
+    };
+    if (snap.active) consider(*snap.active);
+    for (const ClientWindow& w : snap.clients) consider(w);
+    *added = !fresh.empty();
+    if (fresh.empty()) return;
+    std::vector<xcb_get_window_attributes_cookie_t> cookies;
+    cookies.reserve(fresh.size());
+    for (xcb_window_t w : fresh) cookies.push_back(xcb_get_window_attributes(c, w));
+    constexpr std::uint32_t bits = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        auto attributes = x11::collect<xcb_get_window_attributes_reply_t>(c, xcb_get_window_attributes_reply, cookies[i]);
+        if (!attributes) {
+            m_watched.erase(fresh[i]);  // gone already
+            continue;
+        }
+        if ((attributes->your_event_mask & bits) == bits) continue;
+        const std::uint32_t mask = attributes->your_event_mask | bits;
+        xcb_change_window_attributes(c, fresh[i], XCB_CW_EVENT_MASK, &mask);
+    }
+    xcb_flush(c);
+}
+
+bool X11Windows::frontAppIsFullscreen() {
+    if (!startWatching()) {
+        const auto snap = snapshot();
+        return snap && tarnwick::frontAppIsFullscreen(*snap);
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (m_answer && m_answerScreens == screenSizes() && now - m_answeredAt < m_maxAge) return *m_answer;
+
+    ++m_reads;
+    m_answer.reset();  // a change seen while reading makes this answer stale at once
+    auto snap = snapshot();
+    bool added = false;
+    if (snap) watchClients(*snap, &added);
+    // A window first watched now may have changed between its reading and its selection.
+    if (added) snap = snapshot();
+    if (!snap) return false;
+    m_answer = tarnwick::frontAppIsFullscreen(*snap);
+    m_answerScreens = snap->screens;
+    m_answeredAt = now;
+    return *m_answer;
+}
+
+bool X11Windows::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t" || !message) return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & 0x7f) {
+    case XCB_PROPERTY_NOTIFY: {
+        const auto* e = static_cast<const xcb_property_notify_event_t*>(message);
+        if (e->window == m_root) {
+            if (e->atom == m_activeAtom || e->atom == m_clientListAtom) m_answer.reset();
+        } else if (m_watched.contains(e->window) &&
+                   (e->atom == m_stateAtom || e->atom == m_typeAtom || e->atom == m_pidAtom)) {
+            m_answer.reset();
+        }
+        break;
+    }
+    case XCB_CONFIGURE_NOTIFY: {
+        const auto* e = static_cast<const xcb_configure_notify_event_t*>(message);
+        if (e->event == e->window && m_watched.contains(e->window)) m_answer.reset();
+        break;
+    }
+    case XCB_MAP_NOTIFY:
+    case XCB_UNMAP_NOTIFY: {
+        // Both events start with the same fields: the window selected on, then the one concerned.
+        const auto* e = static_cast<const xcb_map_notify_event_t*>(message);
+        if (e->event == e->window && m_watched.contains(e->window)) m_answer.reset();
+        break;
+    }
+    case XCB_DESTROY_NOTIFY: {
+        const auto* e = static_cast<const xcb_destroy_notify_event_t*>(message);
+        if (e->event == e->window && m_watched.erase(e->window)) m_answer.reset();
+        break;
+    }
+    default:
+        break;
+    }
+    return false;  // Qt handles its own windows' events as ever
 }
 
 }  // namespace tarnwick

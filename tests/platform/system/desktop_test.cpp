@@ -36,12 +36,13 @@ struct Recording {
 };
 
 TEST(MicrophoneOnServer, RunningStreamsOfOtherProgramsOnTheMicrophoneCount) {
-    ASSERT_TRUE(queryPulseSources().has_value()) << "the desktop's sound server answers within the budget";
+    MicrophoneWatch watch;
+    ASSERT_TRUE(watch.snapshot().has_value()) << "the desktop's sound server answers within the budget";
     auto* recorder = new QProcess;
     recorder->start("parecord", {"--device=null_source", "/dev/null"});
-    EXPECT_TRUE(QTest::qWaitFor([] { return microphoneInUse(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watch.inUse(); }, 5000));
     delete recorder;  // kills it
-    EXPECT_TRUE(QTest::qWaitFor([] { return !microphoneInUse(); }, 5000)) << "a closed stream no longer counts";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !watch.inUse(); }, 5000)) << "a closed stream no longer counts";
     struct Case { const char* name; const char* pid; bool corked; const char* source; bool expected; } cases[] = {
         {"another program records", "1", false, "null_source", true},
         {"its stream is corked", "1", true, "null_source", false},
@@ -52,8 +53,11 @@ TEST(MicrophoneOnServer, RunningStreamsOfOtherProgramsOnTheMicrophoneCount) {
         SCOPED_TRACE(c.name);
         Recording recording(c.pid, c.corked, c.source);
         ASSERT_EQ(pa_stream_get_state(recording.stream.get()), PA_STREAM_READY);
-        EXPECT_EQ(microphoneInUse(), c.expected);
+        // The server announces the new stream; the watch's listing then holds it.
+        ASSERT_TRUE(QTest::qWaitFor([&] { auto listing = watch.snapshot(); return listing && !listing->outputs.empty(); }, 5000));
+        EXPECT_EQ(watch.inUse(), c.expected);
     }
+    EXPECT_EQ(watch.attempts(), 1) << "one connection answered every question";
 }
 
 // A locker that accepts ('a') or refuses ('r') every call, or never answers ('s').

@@ -11,6 +11,7 @@
 #include <optional>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "platform/autostart/login_item.hpp"
 #include "platform/proc/camera.hpp"
@@ -87,15 +88,27 @@ TEST(AlsaCapture, OnlyARunningCaptureSubstreamCounts) {
     EXPECT_TRUE(anyAlsaCaptureRunning(TARNWICK_SYSTEM_FIXTURES "/asound/recording"));
 }
 
-TEST(MicrophoneWithoutServer, NoAnswerAndTheProbeReturnsWithinItsBound) {
+TEST(MicrophoneWithoutServer, NoAnswerWithinTheBoundAndNoNewConnectionBeforeTheRetryTime) {
+    using namespace std::chrono;
     QTemporaryDir dir;
     QLocalServer silent;  // takes connections into its backlog and never speaks: no event loop runs
     ASSERT_TRUE(silent.listen(dir.path() + "/silent"));
-    qputenv("PULSE_SERVER", ("unix:" + silent.fullServerName()).toUtf8());
-    EXPECT_EQ(queryPulseSources(), std::nullopt);
-    const auto start = std::chrono::steady_clock::now();
-    microphoneInUse();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+    for (const QString& server : {"unix:" + silent.fullServerName(), "unix:" + dir.path() + "/nobody"}) {
+        SCOPED_TRACE(server.toStdString());
+        qputenv("PULSE_SERVER", server.toUtf8());
+        MicrophoneWatch watch(pulseQueryBudget, milliseconds(400));
+        auto start = steady_clock::now();
+        EXPECT_EQ(watch.snapshot(), std::nullopt);
+        watch.inUse();
+        EXPECT_LT(steady_clock::now() - start, milliseconds(250));
+        start = steady_clock::now();
+        for (int i = 0; i < 5; ++i) watch.inUse();
+        EXPECT_LT(steady_clock::now() - start, milliseconds(50)) << "only the first question waits";
+        EXPECT_EQ(watch.attempts(), 1);
+        std::this_thread::sleep_for(milliseconds(450));
+        EXPECT_EQ(watch.snapshot(), std::nullopt);
+        EXPECT_EQ(watch.attempts(), 2) << "tried again after the retry time";
+    }
     qunsetenv("PULSE_SERVER");
 }
 

@@ -134,7 +134,7 @@ TEST_F(Desktop, ASecondHotKeyReplacesTheActionAndNoneFiresOnceDestroyed) {
 }
 
 TEST_F(Desktop, FullScreenCountsOnEitherMonitorButNotMaximisedNorOurOwn) {
-    const X11Windows windows;
+    X11Windows windows;
     const std::uint32_t id = xterm().id;
     ASSERT_TRUE(wmctrl(id, "-b", "add,maximized_vert,maximized_horz"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return geometry().width > 1000; }, waitMs));
@@ -160,6 +160,34 @@ TEST_F(Desktop, FullScreenCountsOnEitherMonitorButNotMaximisedNorOurOwn) {
         return s && (s->ownPid = 0, frontAppIsFullscreen(*s));
     }, waitMs));
     EXPECT_FALSE(windows.frontAppIsFullscreen()) << "our own window";
+}
+
+TEST_F(Desktop, TheDesktopIsReadAgainOnlyAfterAChangeThatMatters) {
+    X11Windows windows;
+    const std::uint32_t id = xterm().id;
+    const auto stillAfterAWhile = [&](bool expected) {  // the answer over a few ticks' worth of events
+        bool same = true;
+        for (int i = 0; i < 4; ++i) QTest::qWait(100), same = same && windows.frontAppIsFullscreen() == expected;
+        return same;
+    };
+    EXPECT_FALSE(windows.frontAppIsFullscreen());
+    int reads = windows.reads();
+    EXPECT_TRUE(stillAfterAWhile(false));
+    EXPECT_EQ(windows.reads(), reads) << "read again though nothing changed";
+
+    ASSERT_TRUE(wmctrl(id, "-b", "add,fullscreen"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windows.frontAppIsFullscreen(); }, waitMs));
+    reads = windows.reads();
+    ASSERT_TRUE(xdotool({"set_window", "--name", "a new title", QString::number(id)}));
+    EXPECT_TRUE(stillAfterAWhile(true));
+    EXPECT_EQ(windows.reads(), reads) << "a title is not a change that matters";
+
+    ASSERT_TRUE(wmctrl(id, "-b", "remove,fullscreen"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.frontAppIsFullscreen(); }, waitMs));
+    ASSERT_TRUE(wmctrl(id, "-b", "add,fullscreen"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windows.frontAppIsFullscreen(); }, waitMs));
+    m_xterm.kill(), m_xterm.waitForFinished(2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.frontAppIsFullscreen(); }, waitMs)) << "closed";
 }
 
 TEST_F(Desktop, ScreenSaverSuspendedByAPlayerIsSeenAndItsResumeClearsItButASaverOffFromTheStartIsNot) {
