@@ -60,6 +60,10 @@ bool InhibitorPoll::inhibited(double now) {
         for (auto& source : m_sources) source->ask();
         m_askedAt = now;
     }
+    return held();
+}
+
+bool InhibitorPoll::held() const {
     return std::any_of(m_sources.begin(), m_sources.end(), [](const auto& s) { return s->inhibited(); });
 }
 

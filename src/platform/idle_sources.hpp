@@ -81,6 +81,8 @@ public:
 
     // Asks when due, then answers from the replies in.
     bool inhibited(double now);
+    // The answer from the replies in, without asking.
+    bool held() const;
     // Every source has answered or given up on its first question.
     bool settled() const;
     // The names of the sources that answered their last question, in order.

@@ -60,7 +60,11 @@ SessionInputIdle::~SessionInputIdle() = default;
 double SessionInputIdle::idleSeconds() {
     const double now = m_clock();
     const double sourceIdle = m_input ? m_input->idleSeconds() : m_chain.idleSeconds(now).value_or(0.0);
-    const bool inhibited = m_inhibitors.inhibited(now);
+    // An inhibitor only changes what an absence of a minute or more means, so below the horizon
+    // (where every rule reads the user as present) the sources are not asked, the first round
+    // excepted; a release seen late only makes the absence count from later.
+    const bool matters = !m_inhibitorsKnown || sourceIdle >= X11InputIdle::defaultHorizon;
+    const bool inhibited = matters ? m_inhibitors.inhibited(now) : m_inhibitors.held();
     logChoices();
     // Until every inhibitor source has answered or given up once, a held inhibitor cannot be told
     // from none: started in the middle of a film, the film's length would pass for an absence.

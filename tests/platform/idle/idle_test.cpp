@@ -129,5 +129,22 @@ TEST(SessionInputIdle, ZeroUntilTheInhibitorsAnswerAndWatchingIsNeitherAbsenceNo
     EXPECT_EQ(w.idle->secondsSinceKeyDown(), X11InputIdle::noKeyDown) << "nothing can tell: never typing";
 }
 
+TEST(SessionInputIdle, InhibitorsAreAskedOnlyOnceIdleTimeCouldMatter) {
+    WaylandIdle w;
+    w.mutter->figure = 5;  // someone at work
+    for (double now = 0; now < 120; ++now) w.tick(now);
+    EXPECT_EQ(w.inhibitor->asks, 1) << "only the first round while the user is present";
+    w.mutter->figure = 50;  // away for close to a minute: a film would make this presence
+    w.inhibitor->held = true;
+    EXPECT_EQ(w.tick(120), 50) << "asked now; the reply serves the next tick";
+    EXPECT_EQ(w.tick(121), 0);
+    for (double now = 122; now < 150; ++now) w.tick(now);
+    EXPECT_EQ(w.inhibitor->asks, 4) << "every ten seconds from there on";
+    w.inhibitor->held = false;
+    w.mutter->figure = 400;
+    for (double now = 150; now < 171; ++now) w.tick(now);
+    EXPECT_EQ(w.tick(171), 20) << "the release seen at 151 starts the count";
+}
+
 }  // namespace
 }  // namespace tarnwick
