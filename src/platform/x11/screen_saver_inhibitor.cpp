@@ -1,7 +1,5 @@
 #include "platform/x11/screen_saver_inhibitor.hpp"
 
-#include <QTimer>
-
 #include <xcb/screensaver.h>
 #include <xcb/xcbext.h>
 
@@ -28,6 +26,7 @@ X11ScreenSaverInhibitor::~X11ScreenSaverInhibitor() {
 }
 
 void X11ScreenSaverInhibitor::ask() {
+    collect();
     if (m_pending) return;
     xcb_connection_t* c = m_available ? x11::connection() : nullptr;
     if (!c) {
@@ -35,21 +34,22 @@ void X11ScreenSaverInhibitor::ask() {
         return;
     }
     m_pending = xcb_screensaver_query_info(c, m_root).sequence;
+    m_askedAt = std::chrono::steady_clock::now();
     xcb_flush(c);
-    QTimer::singleShot(replyWithinMs, this, &X11ScreenSaverInhibitor::collect);
 }
 
-void X11ScreenSaverInhibitor::collect() {
+void X11ScreenSaverInhibitor::collect() const {
     if (!m_pending) return;
     const unsigned request = *m_pending;
-    m_pending.reset();
-    m_answering = m_inhibited = false;
     xcb_connection_t* c = x11::connection();
-    if (!c) return;
     void* reply = nullptr;
     xcb_generic_error_t* error = nullptr;
-    if (!xcb_poll_for_reply(c, request, &reply, &error)) {
-        xcb_discard_reply(c, request);  // too late: it counts as no answer
+    const bool arrived = c && xcb_poll_for_reply(c, request, &reply, &error);
+    if (!arrived && c && std::chrono::steady_clock::now() - m_askedAt < replyWithin) return;  // on its way
+    m_pending.reset();
+    m_answering = m_inhibited = false;
+    if (!arrived) {
+        if (c) xcb_discard_reply(c, request);  // too late: it counts as no answer
         return;
     }
     std::free(error);

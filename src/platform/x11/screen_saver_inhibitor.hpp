@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -26,8 +27,10 @@ private:
 
 class X11ScreenSaverInhibitor final : public QObject, public InhibitorSource {
 public:
-    // How long the server has to answer; a later reply is dropped.
-    static constexpr int replyWithinMs = 100;
+    // How long the server has to answer. The reply is picked up when next looked for (the next
+    // tick), which costs no wake-up of its own; one not in by then, this long or more after the
+    // question, counts as none.
+    static constexpr std::chrono::milliseconds replyWithin{100};
 
     // Needs Qt on X11 with the screen saver extension; without them it never answers.
     explicit X11ScreenSaverInhibitor(QObject* parent = nullptr);
@@ -37,18 +40,21 @@ public:
 
     QString name() const override { return QStringLiteral("X screen saver"); }
     void ask() override;
-    bool inhibited() const override { return m_inhibited; }
-    bool answering() const override { return m_answering; }
-    bool awaitingReply() const override { return m_pending.has_value(); }
+    bool inhibited() const override { return collect(), m_inhibited; }
+    bool answering() const override { return collect(), m_answering; }
+    bool awaitingReply() const override { return collect(), m_pending.has_value(); }
 
 private:
-    void collect();
+    // Takes in the reply to the question on its way, if it has come or is too late.
+    void collect() const;
 
     bool m_available = false;
     std::uint32_t m_root = 0;
-    std::optional<unsigned> m_pending;  // the request's sequence number
-    bool m_answering = false, m_inhibited = false;
-    SaverSuspendRule m_rule;
+    std::chrono::steady_clock::time_point m_askedAt;
+    // The question on its way (its sequence number) and the last answer, taken in when looked at.
+    mutable std::optional<unsigned> m_pending;
+    mutable bool m_answering = false, m_inhibited = false;
+    mutable SaverSuspendRule m_rule;
 };
 
 }  // namespace tarnwick

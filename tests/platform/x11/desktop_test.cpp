@@ -177,6 +177,8 @@ TEST_F(Desktop, TheDesktopIsReadAgainOnlyAfterAChangeThatMatters) {
 
     ASSERT_TRUE(wmctrl(id, "-b", "add,fullscreen"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return windows.frontAppIsFullscreen(); }, waitMs));
+    QTest::qWait(quietMs);  // the window manager's last moves of the change come in
+    EXPECT_TRUE(windows.frontAppIsFullscreen());
     reads = windows.reads();
     ASSERT_TRUE(xdotool({"set_window", "--name", "a new title", QString::number(id)}));
     EXPECT_TRUE(stillAfterAWhile(true));
