@@ -3,16 +3,17 @@
 usage: footprint_test.py PATH/TO/bench/footprint/footprint"""
 
 import importlib.machinery
-import importlib.util
 import os
 import shutil
 import sys
 import tempfile
+import types
 import unittest
 
+# The script has no .py suffix, so it is loaded as a module by hand.
 loader = importlib.machinery.SourceFileLoader("footprint", sys.argv.pop(1))
-spec = importlib.util.spec_from_loader("footprint", loader)
-footprint = importlib.util.module_from_spec(spec)
+footprint = types.ModuleType("footprint")
+footprint.__file__ = loader.path
 loader.exec_module(footprint)
 
 ROLLUP = """55d0c8a6d000-7ffc4b5fe000 ---p 00000000 00:00 0                          [rollup]
