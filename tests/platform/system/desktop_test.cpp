@@ -51,10 +51,12 @@ TEST(MicrophoneOnServer, RunningStreamsOfOtherProgramsOnTheMicrophoneCount) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        const auto streams = [&] { auto listing = watch.snapshot(); return listing ? int(listing->outputs.size()) : -1; };
+        ASSERT_TRUE(QTest::qWaitFor([&] { return streams() == 0; }, 5000)) << "the last case's stream is gone";
         Recording recording(c.pid, c.corked, c.source);
         ASSERT_EQ(pa_stream_get_state(recording.stream.get()), PA_STREAM_READY);
         // The server announces the new stream; the watch's listing then holds it.
-        ASSERT_TRUE(QTest::qWaitFor([&] { auto listing = watch.snapshot(); return listing && !listing->outputs.empty(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return streams() == 1; }, 5000));
         EXPECT_EQ(watch.inUse(), c.expected);
     }
     EXPECT_EQ(watch.attempts(), 1) << "one connection answered every question";
