@@ -226,14 +226,22 @@ void AppModel::refreshDerived() {
     if (m_historyMoved) note(&AppModel::historyChanged);
     if (std::exchange(m_phaseMoved, false)) note(&AppModel::phaseChanged);
 
-    // The history's numbers move with `now` only from one local day to the next.
+    // The history's numbers move with `now` only from one local day to the next, and the day is
+    // looked up again only once `now` has left the one it was last found in.
     const Calendar& calendar = tickCalendar();
-    const StatsKey key{calendar.localDay(m_now), calendar.zone()};
-    if (std::exchange(m_historyMoved, false) || m_statsKey != key) {
+    const bool historyMoved = std::exchange(m_historyMoved, false);
+    const bool sameDay = m_statsKey && m_statsKey->zone == calendar.zone() && m_now >= m_statsDayStart &&
+                         m_now < m_statsDayEnd;
+    if (historyMoved || !sameDay) {
+        const StatsKey key{calendar.localDay(m_now), calendar.zone()};
+        if (historyMoved || m_statsKey != key) {
+            m_skipsUsed = StatsCalculator::skipsThisWeek(m_history, m_now, calendar);
+            update(m_derived.today, StatsCalculator::today(m_history, m_now, calendar), &AppModel::todayChanged);
+            update(m_derived.week, StatsCalculator::week(m_history, m_now, calendar), &AppModel::weekChanged);
+        }
         m_statsKey = key;
-        m_skipsUsed = StatsCalculator::skipsThisWeek(m_history, m_now, calendar);
-        update(m_derived.today, StatsCalculator::today(m_history, m_now, calendar), &AppModel::todayChanged);
-        update(m_derived.week, StatsCalculator::week(m_history, m_now, calendar), &AppModel::weekChanged);
+        m_statsDayStart = calendar.startOfLocalDay(key.day);
+        m_statsDayEnd = calendar.startOfLocalDay(key.day + 1);
     }
     update(m_derived.skipsLeft, std::max<qint64>(m_settings.skipsPerWeek - m_skipsUsed, 0),
            &AppModel::skipsLeftThisWeekChanged);

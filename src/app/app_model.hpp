@@ -261,6 +261,7 @@ private:
 
     Derived m_derived;
     std::optional<StatsKey> m_statsKey;  // empty: the history's numbers need recomputing
+    Instant m_statsDayStart{}, m_statsDayEnd{};  // the local day of `m_statsKey`
     std::int64_t m_skipsUsed = 0;        // skips recorded this week
     bool m_phaseMoved = false, m_settingsMoved = false, m_historyMoved = false;
     SettingsModel m_settingsModel;

@@ -1,10 +1,13 @@
 #include "ui/status_controller.hpp"
 
 #include <algorithm>
+#include <vector>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
@@ -59,28 +62,75 @@ constexpr qint64 reopenGuardMs = 400;  // a click on the icon that closed the pa
 namespace {
 
 // The pixels within `radius` of any covered pixel of `mask`, at the strongest coverage among them:
-// a dark edge around letters at a fraction of the cost of stroking their outlines.
+// a dark edge around letters at a fraction of the cost of stroking their outlines. The disc is
+// taken row by row: each row of it is a horizontal run, so the maximum over a run is computed once
+// per run length and the rows combine those.
 QImage dilated(const QImage& mask, int radius) {
-    QImage out(mask.size(), QImage::Format_Alpha8);
     const int w = mask.width(), h = mask.height();
+    // runs[k]: the strongest coverage within k pixels to either side along a row.
+    std::vector<std::vector<uchar>> runs(size_t(radius) + 1, std::vector<uchar>(size_t(w) * size_t(h)));
+    for (int k = 0; k <= radius; ++k) {
+        uchar* out = runs[size_t(k)].data();
+        for (int y = 0; y < h; ++y) {
+            const uchar* row = mask.constScanLine(y);
+            for (int x = 0; x < w; ++x) {
+                uchar strongest = 0;
+                for (int sx = std::max(0, x - k), end = std::min(w - 1, x + k); sx <= end; ++sx) {
+                    strongest = std::max(strongest, row[sx]);
+                }
+                out[size_t(y) * size_t(w) + size_t(x)] = strongest;
+            }
+        }
+    }
+    QImage out(mask.size(), QImage::Format_Alpha8);
     for (int y = 0; y < h; ++y) {
         uchar* row = out.scanLine(y);
-        for (int x = 0; x < w; ++x) {
-            uchar strongest = 0;
-            for (int dy = -radius; dy <= radius; ++dy) {
-                const int sy = y + dy;
-                if (sy < 0 || sy >= h) continue;
-                const uchar* source = mask.constScanLine(sy);
-                for (int dx = -radius; dx <= radius; ++dx) {
-                    const int sx = x + dx;
-                    if (sx < 0 || sx >= w || dx * dx + dy * dy > radius * radius + 1) continue;
-                    strongest = std::max(strongest, source[sx]);
-                }
-            }
-            row[x] = strongest;
+        std::fill_n(row, w, uchar(0));
+        for (int dy = -radius; dy <= radius; ++dy) {
+            const int sy = y + dy;
+            if (sy < 0 || sy >= h) continue;
+            // The half-width of the disc's row at dy, where dx² + dy² ≤ radius² + 1.
+            int k = 0;
+            while ((k + 1) * (k + 1) + dy * dy <= radius * radius + 1 && k < radius) ++k;
+            const uchar* source = runs[size_t(k)].data() + size_t(sy) * size_t(w);
+            for (int x = 0; x < w; ++x) row[x] = std::max(row[x], source[x]);
         }
     }
     return out;
+}
+
+// The largest pixel size, from `largest` down, at which `text` in `font` fits `width`; 6 when
+// none from 7 up does. Advances grow nearly in proportion to the size, so the search starts from
+// the proportional guess and usually measures twice.
+int measuredPixelSize(QFont font, const QString& text, int largest, qreal width) {
+    auto fits = [&](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetricsF(font).horizontalAdvance(text) <= width;
+    };
+    font.setPixelSize(largest);
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (advance <= width) return largest;
+    int pixels = std::clamp(int(largest * width / advance), 7, largest - 1);
+    if (fits(pixels)) {
+        while (pixels + 1 < largest && fits(pixels + 1)) ++pixels;
+        return pixels;
+    }
+    for (--pixels; pixels > 6; --pixels) {
+        if (fits(pixels)) return pixels;
+    }
+    return 6;
+}
+
+// The same, remembered: the texts are few ("1s" to "59s", whole minutes, three words) and come
+// back every cycle, and measuring one shapes it with two fonts.
+int fittingPixelSize(const QFont& font, const QString& text, int largest, qreal width) {
+    static QHash<QString, int> known;
+    const QString key = QStringList{text, font.key(), QString::number(largest), QString::number(width)}.join(u'\n');
+    if (const auto found = known.constFind(key); found != known.cend()) return *found;
+    if (known.size() >= 1024) known.clear();
+    const int pixels = measuredPixelSize(font, text, largest, width);
+    known.insert(key, pixels);
+    return pixels;
 }
 
 // The small glyph above the countdown: the same for every text, so drawn once per size.
@@ -113,12 +163,7 @@ QImage trayImage(const QString& text, int size) {
     // The glyph, small, above the text, which takes the largest bold size that fits the width.
     QFont font = QGuiApplication::font();
     font.setBold(true);
-    int pixels = int(12 * unit);
-    for (; pixels > 6; --pixels) {
-        font.setPixelSize(pixels);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= size - 1) break;
-    }
-    font.setPixelSize(pixels);
+    font.setPixelSize(fittingPixelSize(font, text, int(12 * unit), size - 1));
     const QFontMetricsF metrics(font);
     const QPointF origin((size - metrics.horizontalAdvance(text)) / 2, size - metrics.descent() - 0.5 * unit);
 
@@ -147,6 +192,50 @@ QImage trayImage(const QString& text, int size) {
     p.drawText(origin, text);
     return image;
 }
+
+namespace {
+
+// The tray image drawn at the size the tray asks, and only then: an XEmbed tray paints one size,
+// a StatusNotifierItem host takes the few its protocol sends. Each text gets its own engine, which
+// keeps what it drew for repaints.
+class TrayIconEngine final : public QIconEngine {
+public:
+    explicit TrayIconEngine(QString text) : m_text(std::move(text)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0) return {};
+        for (const QPixmap& drawn : m_drawn) {
+            if (drawn.width() == side) return drawn;
+        }
+        if (m_drawn.size() >= 4) m_drawn.removeFirst();
+        m_drawn.append(QPixmap::fromImage(trayImage(m_text, side)));
+        return m_drawn.last();
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        const int side = std::min(rect.width(), rect.height());
+        QPixmap image = pixmap(QSize(side, side) * ratio, mode, state);
+        image.setDevicePixelRatio(ratio);
+        painter->drawPixmap(QRect(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side),
+                            image);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{22, 22}, {44, 44}}; }
+    QIconEngine* clone() const override { return new TrayIconEngine(m_text); }
+    QString key() const override { return QStringLiteral("TarnwickTray"); }
+
+private:
+    QString m_text;
+    QList<QPixmap> m_drawn;
+};
+
+}  // namespace
+
+QIcon trayIcon(const QString& text) { return QIcon(new TrayIconEngine(text)); }
 
 StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject* parent)
     : QObject(parent), m_model(model), m_views(views) {
@@ -209,16 +298,19 @@ void StatusController::updateMenu() {
 }
 
 void StatusController::updateTitle() {
+    // Asked every second; what it shows moves once a minute outside a break's last minute.
+    const QString phase = phaseText(m_model);
+    const bool countdown = m_model.settings().menuBarCountdown;
+    if (m_imageDrawn && phase == m_shownPhase && countdown == m_shownCountdown) return;
+    m_shownPhase = phase;
+    m_shownCountdown = countdown;
     const QString text = trayTitle(m_model);
     if (!m_imageDrawn || text != m_shownText) {
         m_shownText = text;
         m_imageDrawn = true;
-        QIcon icon;
-        for (int size : {22, 44}) icon.addPixmap(QPixmap::fromImage(trayImage(text, size)));
-        m_tray.setIcon(icon);
+        m_tray.setIcon(trayIcon(text));
     }
-    const QString label = trayAccessibleLabel(m_model);
-    if (m_tray.toolTip() != label) m_tray.setToolTip(label);
+    m_tray.setToolTip(trayAccessibleLabel(m_model));
 }
 
 void StatusController::toggle() {

@@ -4,6 +4,7 @@
 // (or the phase) drawn into it when the countdown is on, a panel that opens on a click, and a
 // menu with the same commands for trays that only ever show a menu.
 
+#include <QIcon>
 #include <QImage>
 #include <QMenu>
 #include <QObject>
@@ -23,6 +24,8 @@ class ViewsLoader;
 // The tray image at `size` pixels: the glyph alone, or the glyph over `text`. White strokes with
 // a dark edge, so it reads on dark and light trays alike.
 QImage trayImage(const QString& text, int size);
+// The icon of `text`: `trayImage` at whatever size it is asked for, drawn when first asked.
+QIcon trayIcon(const QString& text);
 
 // Where a panel of `size` goes inside `area`: centred on the icon, below an icon in the top half
 // of the area and above one in the bottom half. When the tray does not say where its icon is
@@ -74,6 +77,8 @@ private:
     MenuBarViewModel* m_vm = nullptr;
     QPointer<QWindow> m_panel;
     QString m_shownText;
+    QString m_shownPhase;  // the phase text the image and tooltip were made from
+    bool m_shownCountdown = false;
     bool m_imageDrawn = false;
     qint64 m_closedAtMs = -1;
     bool m_awaitingFrame = false;

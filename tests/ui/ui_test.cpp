@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QQmlEngine>
 #include <QSvgRenderer>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include "ui/app_icon.hpp"
+#include "ui/status_controller.hpp"
 #include "ui/symbols.hpp"
 #include "ui/ui_engine.hpp"
 
@@ -60,6 +62,25 @@ TEST(ApplicationIcon, IsAPictureAtEverySizeDesktopsAskFor) {
         // A round emblem: the middle is drawn, the corners are clear.
         EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2)), 255);
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    }
+}
+
+TEST(TrayIcon, IsDrawnAtTheSizeTheTrayAsksNotScaledFromAnother) {
+    for (const QString text : {QStringLiteral("25m"), QStringLiteral("Paused"), QString()}) {
+        const QIcon icon = trayIcon(text);
+        for (int size : {16, 22, 24, 30, 44}) {
+            SCOPED_TRACE(qPrintable(text + u' ' + QString::number(size)));
+            const QImage drawn = trayImage(text, size);
+            EXPECT_EQ(icon.pixmap(QSize(size, size)).toImage().convertToFormat(drawn.format()), drawn);
+            // An XEmbed tray paints the icon into its window, which need not be square.
+            QImage window(size + 6, size, QImage::Format_ARGB32_Premultiplied);
+            window.fill(Qt::transparent);
+            {
+                QPainter p(&window);
+                icon.paint(&p, window.rect());
+            }
+            EXPECT_EQ(window.copy(3, 0, size, size), drawn);
+        }
     }
 }
 

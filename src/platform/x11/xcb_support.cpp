@@ -1,6 +1,7 @@
 #include "platform/x11/xcb_support.hpp"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <cstring>
@@ -10,11 +11,17 @@
 namespace tarnwick::x11 {
 
 xcb_connection_t* connection() {
+    // Looked up once per application: the lookup walks Qt's interface tables, and the idle time is
+    // asked for every second.
+    static QPointer<QGuiApplication> resolvedFor;
+    static xcb_connection_t* resolved = nullptr;
     if (!qGuiApp) return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return nullptr;
-    xcb_connection_t* c = x11->connection();
-    return c && !xcb_connection_has_error(c) ? c : nullptr;
+    if (resolvedFor != qGuiApp) {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        resolved = x11 ? x11->connection() : nullptr;
+        resolvedFor = qGuiApp;
+    }
+    return resolved && !xcb_connection_has_error(resolved) ? resolved : nullptr;
 }
 
 xcb_window_t rootWindow(xcb_connection_t* c) {
