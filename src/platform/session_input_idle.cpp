@@ -93,6 +93,8 @@ QString SessionInputIdle::inhibitorSourcesText() const {
 bool SessionInputIdle::awaitingReplies() const { return m_chain.awaitingReplies() || m_inhibitors.awaitingReplies(); }
 
 void SessionInputIdle::logChoices() {
+    // Only when someone reads them: the names are strings made anew, and this runs every second.
+    if (!lcIdle().isDebugEnabled()) return;
     // The idle source once the first answers are in, and again whenever it changes.
     if (m_input || m_chain.decided()) {
         const QString name = idleSourceName();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 #include "core/format.hpp"
 #include "ui/view_text.hpp"
 
@@ -79,6 +78,24 @@ QString phaseText(const AppModel& model) {
     if (std::holds_alternative<phase::Held>(phase)) return QStringLiteral("Held");
     if (std::holds_alternative<phase::OnBreak>(phase)) return QStringLiteral("Break");
     return QStringLiteral("Paused");
+}
+
+Instant phaseTextSteadyUntil(const AppModel& model) {
+    const Phase& phase = model.phase();
+    std::optional<Instant> target;  // what the countdown runs to
+    if (std::holds_alternative<phase::Working>(phase)) {
+        if (const auto next = model.scheduler().nextBreak()) target = next->at;
+    } else if (auto* p = std::get_if<phase::HeadsUp>(&phase)) {
+        target = p->breakAt;
+    }
+    if (!target) return Instant::max();
+    // The countdown shows s = ceil(remaining) seconds, or from 60 on ceil(s / 60) minutes. The same
+    // text lasts while s stays at or above `lowest`, that is while remaining > lowest - 1.
+    const double remaining = (*target - model.now()).count();
+    if (!(remaining > 0)) return Instant::max();  // "0s" until the phase moves
+    const double s = std::ceil(std::min(remaining, 1e15));
+    const double lowest = s < 60 ? s : std::max(60 * (std::ceil(s / 60) - 1) + 1, 60.0);
+    return *target - Seconds{lowest - 1} - Seconds{0.001};
 }
 
 QString trayTitle(const AppModel& model) {

@@ -18,6 +18,10 @@ namespace tarnwick {
 // The phase in a word or a countdown: "4m" or "59s" to the next break or the announced one, "Held",
 // "Break" or "Paused"; empty while working with both break kinds off.
 QString phaseText(const AppModel& model);
+// The instant before which the phase text cannot change while the phase and the next break stay
+// as they are and the clock runs forward; a moment early rather than late. A word or an empty
+// text stays for the whole phase.
+Instant phaseTextSteadyUntil(const AppModel& model);
 // The text drawn into the tray icon: the phase text while the countdown setting is on, else empty.
 QString trayTitle(const AppModel& model);
 // "Tarnwick: " and the phase text, whether or not the title shows.

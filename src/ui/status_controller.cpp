@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <time.h>
@@ -164,8 +165,18 @@ QImage trayImage(const QString& text, int size) {
     QFont font = QGuiApplication::font();
     font.setBold(true);
     font.setPixelSize(fittingPixelSize(font, text, int(12 * unit), size - 1));
-    const QFontMetricsF metrics(font);
-    const QPointF origin((size - metrics.horizontalAdvance(text)) / 2, size - metrics.descent() - 0.5 * unit);
+    // Shaped once, drawn twice.
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    const QPointF baseline((size - line.naturalTextWidth()) / 2, size - line.descent() - 0.5 * unit);
+    const QPointF origin = baseline - QPointF(0, line.ascent());
+    auto drawLetters = [&](QPainter& p) {
+        p.setPen(Qt::white);
+        for (const QGlyphRun& run : runs) p.drawGlyphRun(origin, run);
+    };
 
     // The letters as coverage, then white over a dark edge about a pixel wide (two at 44).
     QImage letters(size, size, QImage::Format_Alpha8);
@@ -173,9 +184,7 @@ QImage trayImage(const QString& text, int size) {
     {
         QPainter p(&letters);
         p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(origin, text);
+        drawLetters(p);
     }
     QImage edge(size, size, QImage::Format_ARGB32_Premultiplied);
     edge.fill(QColor(0, 0, 0, 200));
@@ -187,9 +196,7 @@ QImage trayImage(const QString& text, int size) {
     QPainter p(&image);
     p.drawImage(0, 0, smallGlyph(size));
     p.drawImage(0, 0, edge);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(origin, text);
+    drawLetters(p);
     return image;
 }
 
@@ -244,9 +251,15 @@ StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject*
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger) toggle();
     });
-    connect(&m_model, &AppModel::nowChanged, this, &StatusController::updateTitle);
+    connect(&m_model, &AppModel::nowChanged, this, [this] {
+        // Most seconds change nothing the tray shows: they cost one comparison.
+        const Instant now = m_model.now();
+        if (now >= m_steadyFrom && now < m_steadyUntil) return;
+        updateTitle();
+    });
     connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::settingsChanged, this, &StatusController::updateTitle);
+    connect(&m_model, &AppModel::nextBreakChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateMenu);
     updateTitle();
     updateMenu();
@@ -298,19 +311,16 @@ void StatusController::updateMenu() {
 }
 
 void StatusController::updateTitle() {
-    // Asked every second; what it shows moves once a minute outside a break's last minute.
-    const QString phase = phaseText(m_model);
-    const bool countdown = m_model.settings().menuBarCountdown;
-    if (m_imageDrawn && phase == m_shownPhase && countdown == m_shownCountdown) return;
-    m_shownPhase = phase;
-    m_shownCountdown = countdown;
+    m_steadyFrom = m_model.now();
+    m_steadyUntil = phaseTextSteadyUntil(m_model);
     const QString text = trayTitle(m_model);
     if (!m_imageDrawn || text != m_shownText) {
         m_shownText = text;
         m_imageDrawn = true;
         m_tray.setIcon(trayIcon(text));
     }
-    m_tray.setToolTip(trayAccessibleLabel(m_model));
+    const QString label = trayAccessibleLabel(m_model);
+    if (m_tray.toolTip() != label) m_tray.setToolTip(label);
 }
 
 void StatusController::toggle() {

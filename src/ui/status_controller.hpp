@@ -41,7 +41,7 @@ public:
     std::function<void()> openSettings = [] {};
     std::function<void()> openStats = [] {};
 
-    // Recomputes the image (only when its text changed) and the tooltip.
+    // Recomputes the image (only when its text changed) and the tooltip, and how long they hold.
     void updateTitle();
     QSystemTrayIcon& tray() { return m_tray; }
     QMenu& menu() { return m_menu; }
@@ -77,8 +77,7 @@ private:
     MenuBarViewModel* m_vm = nullptr;
     QPointer<QWindow> m_panel;
     QString m_shownText;
-    QString m_shownPhase;  // the phase text the image and tooltip were made from
-    bool m_shownCountdown = false;
+    Instant m_steadyFrom{}, m_steadyUntil{};  // while now is in between, the texts stay as they are
     bool m_imageDrawn = false;
     qint64 m_closedAtMs = -1;
     bool m_awaitingFrame = false;

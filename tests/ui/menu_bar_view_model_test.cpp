@@ -197,6 +197,31 @@ TEST(TrayText, NamesThePhaseOrCountsDownAndHidesWithTheCountdownOff) {
     }
 }
 
+TEST(TrayText, HoldsUntilTheInstantItNamesAndIsWorkedOutAgainOncePerShownChange) {
+    Panel p;
+    QString text;
+    Phase phase = p.model->phase();
+    Instant steadyUntil{};
+    int workedOut = 0;
+    // A quarter-second clock through a whole cycle: twenty minutes, the heads-up, into the break.
+    for (double s = 0; s <= 1201; s += 0.25) {
+        p.tickAt(t0 + s);
+        const QString shown = phaseText(*p.model);
+        if (p.model->now() < steadyUntil && p.model->phase() == phase) {
+            ASSERT_EQ(shown, text) << "at " << s << " s, held since the text was worked out";
+            continue;
+        }
+        ++workedOut;
+        text = shown;
+        phase = p.model->phase();
+        steadyUntil = phaseTextSteadyUntil(*p.model);
+        ASSERT_GT(steadyUntil, p.model->now()) << "at " << s << " s";
+    }
+    EXPECT_EQ(text, QStringLiteral("Break"));
+    // "20m" to "1m", then "59s" to "1s" across the heads-up, then "Break".
+    EXPECT_LE(workedOut, 20 + 60 + 3);
+}
+
 TEST(PanelPlacement, SitsAgainstTheIconOrThePointerInsideTheFreeArea) {
     const QSize panel(304, 400);
     const QRect area(0, 27, 1280, 997);  // a 27-pixel bar along the top
