@@ -82,6 +82,14 @@ void OverlayController::reconcile() {
     m_showing = next;
     build(next);
     updateCursorCountdown();
+    if (next == Showing::none) trimSoon();
+}
+
+void OverlayController::trimSoon() {
+    // Once the panels fading out are gone, and only if nothing was shown meanwhile.
+    QTimer::singleShot(closeFadeOutMs + trimDelayMs, this, [this] {
+        if (m_showing == Showing::none && !m_cursorPanel && !m_reminderPanel) m_views.trim();
+    });
 }
 
 void OverlayController::build(Showing showing) {
@@ -260,6 +268,7 @@ void OverlayController::remind(const QString& kind) {
         if (m_reminderPanel == panel) m_reminderPanel = nullptr;
         panel->hide();
         panel->deleteLater();
+        trimSoon();
     });
 }
 

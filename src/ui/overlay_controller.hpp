@@ -36,6 +36,8 @@ public:
     static constexpr qint64 escapePairMs = 1000;        // two Escapes closer than this skip
     static constexpr int breakFadeInMs = 600, headsUpFadeInMs = 250, cursorFadeInMs = 200;
     static constexpr int closeFadeOutMs = 300, cursorFadeOutMs = 150, reminderLifetimeMs = 4600;
+    // After the last panel fades out, the memory its views left behind is handed back this much later.
+    static constexpr int trimDelayMs = 2000;
 
     // `wallpaper` gives a screen's blurred desktop picture (a null image when there is none).
     using WallpaperSource = std::function<QImage(const QScreen&)>;
@@ -66,6 +68,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Hands the views' leftovers back once the panels now closing are gone.
+    void trimSoon();
     enum class Kind { breakScreen, breakOther, headsUp, cursor, reminder };
     QWindow* makePanel(const QString& file, QVariantMap properties, const QRect& geometry, Kind kind);
     void present(QWindow* panel, Kind kind, int fadeInMs);

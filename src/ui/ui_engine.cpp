@@ -20,6 +20,12 @@ QQmlEngine& UiEngine::engine() {
     return *m_engine;
 }
 
+void UiEngine::trim() {
+    if (!m_engine) return;
+    m_engine->collectGarbage();
+    m_engine->trimComponentCache();
+}
+
 QObject* UiEngine::create(const QString& file, const QVariantMap& properties) {
     QQmlComponent component(&engine(), QUrl(QStringLiteral("qrc:/qt/qml/Tarnwick/Ui/") + file));
     QObject* object = component.isReady() ? component.createWithInitialProperties(properties) : nullptr;

@@ -28,6 +28,8 @@ public:
     // given initial properties; nullptr, with the errors logged, when it cannot be created.
     // The caller owns the object.
     QObject* create(const QString& file, const QVariantMap& properties = {});
+    // Collects the script heap's garbage and drops compiled files no live object uses.
+    void trim();
 
 private:
     std::unique_ptr<QQmlEngine> m_engine;

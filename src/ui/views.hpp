@@ -16,6 +16,9 @@ public:
     // Instantiates a QML file of the Tarnwick.Ui module (for example "BreakPanel.qml") with the
     // given initial properties; nullptr when it cannot be created. The caller owns the object.
     virtual QObject* create(const QString& file, const QVariantMap& properties) = 0;
+    // Lets go of what views that are gone left behind: the script heap's garbage and compiled
+    // files no view uses. What a later view needs is made again then.
+    virtual void trim() = 0;
 };
 
 }  // namespace tarnwick

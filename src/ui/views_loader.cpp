@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <malloc.h>
+
 Q_LOGGING_CATEGORY(lcViews, "tarnwick.views", QtInfoMsg)
 
 namespace tarnwick {
@@ -20,6 +22,13 @@ QStringList ViewsLoader::defaultFolders() {
     // module in <prefix>/TARNWICK_VIEWS_INSTALL_DIR.
     const QString here = QCoreApplication::applicationDirPath();
     return {here, QDir::cleanPath(QDir(here).filePath(QStringLiteral("../" TARNWICK_VIEWS_INSTALL_DIR)))};
+}
+
+void ViewsLoader::trim() {
+    if (!m_views) return;
+    m_views->trim();
+    // The allocator keeps freed memory for reuse; between breaks there is nothing to reuse it for.
+    malloc_trim(0);
 }
 
 Views* ViewsLoader::views() {

@@ -24,6 +24,9 @@ public:
     // The views, loading the module now if need be; nullptr, with one console line saying why,
     // when the module cannot be loaded (the program then runs on without windows).
     Views* views();
+    // Hands back what the views that are gone left behind, to the views and then from the heap to
+    // the system; nothing when the module was never loaded.
+    void trim();
 
 private:
     QStringList m_folders;

@@ -28,6 +28,7 @@ public:
     QObject* create(const QString& file, const QVariantMap& properties) override {
         return m_ui.create(file, properties);
     }
+    void trim() override { m_ui.trim(); }
 
 private:
     UiEngine m_ui;

@@ -66,7 +66,7 @@ TEST(ApplicationIcon, IsAPictureAtEverySizeDesktopsAskFor) {
 }
 
 TEST(TrayIcon, IsDrawnAtTheSizeTheTrayAsksNotScaledFromAnother) {
-    for (const QString text : {QStringLiteral("25m"), QStringLiteral("Paused"), QString()}) {
+    for (const QString& text : {QStringLiteral("25m"), QStringLiteral("Paused"), QString()}) {
         const QIcon icon = trayIcon(text);
         for (int size : {16, 22, 24, 30, 44}) {
             SCOPED_TRACE(qPrintable(text + u' ' + QString::number(size)));

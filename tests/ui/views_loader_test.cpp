@@ -37,6 +37,15 @@ TEST(ViewsLoader, LoadsQtQuickOnlyWhenTheFirstViewIsAskedFor) {
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->property("text").toString(), QStringLiteral("Look into the distance"));
     EXPECT_EQ(views->create(QStringLiteral("NoSuchView.qml"), {}), nullptr);
+
+    // Trimmed with a view alive and again with none, the views keep working and the live one keeps its state.
+    loader.trim();
+    EXPECT_EQ(text->property("text").toString(), QStringLiteral("Look into the distance"));
+    text.reset();
+    loader.trim();
+    std::unique_ptr<QObject> again(views->create(QStringLiteral("KitText.qml"), {{"text", "Blink slowly"}}));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->property("text").toString(), QStringLiteral("Blink slowly"));
 }
 
 TEST(ViewsLoader, AMissingModuleMeansNoViewsAndIsNotSearchedForAgain) {
