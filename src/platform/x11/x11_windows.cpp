@@ -172,21 +172,9 @@ void X11Windows::watchClients(const WindowSnapshot& snap, bool* added) {
     for (const ClientWindow& w : snap.clients) consider(w);
     *added = !fresh.empty();
     if (fresh.empty()) return;
-    std::vector<xcb_get_window_attributes_cookie_t> cookies;
-    cookies.reserve(fresh.size());
-    for (xcb_window_t w : fresh) cookies.push_back(xcb_get_window_attributes(c, w));
-    constexpr std::uint32_t bits = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-    for (std::size_t i = 0; i < fresh.size(); ++i) {
-        auto attributes = x11::collect<xcb_get_window_attributes_reply_t>(c, xcb_get_window_attributes_reply, cookies[i]);
-        if (!attributes) {
-            m_watched.erase(fresh[i]);  // gone already
-            continue;
-        }
-        if ((attributes->your_event_mask & bits) == bits) continue;
-        const std::uint32_t mask = attributes->your_event_mask | bits;
-        xcb_change_window_attributes(c, fresh[i], XCB_CW_EVENT_MASK, &mask);
+    for (xcb_window_t gone : x11::addEventMask(c, fresh, XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY)) {
+        m_watched.erase(gone);
     }
-    xcb_flush(c);
 }
 
 bool X11Windows::frontAppIsFullscreen() {

@@ -87,15 +87,25 @@ std::optional<xcb_window_t> activeWindow(xcb_connection_t* c, xcb_window_t root)
     return values.front();
 }
 
-void addRootEventMask(xcb_connection_t* c, xcb_window_t root, std::uint32_t bits) {
-    if (!c || root == XCB_NONE) return;
-    auto attributes = collect<xcb_get_window_attributes_reply_t>(
-        c, xcb_get_window_attributes_reply, xcb_get_window_attributes(c, root));
-    if (!attributes) return;
-    if ((attributes->your_event_mask & bits) == bits) return;
-    const std::uint32_t mask = attributes->your_event_mask | bits;
-    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+std::vector<xcb_window_t> addEventMask(xcb_connection_t* c, const std::vector<xcb_window_t>& windows,
+                                       std::uint32_t bits) {
+    std::vector<xcb_window_t> gone;
+    if (!c || windows.empty()) return gone;
+    std::vector<xcb_get_window_attributes_cookie_t> cookies;
+    cookies.reserve(windows.size());
+    for (xcb_window_t w : windows) cookies.push_back(xcb_get_window_attributes(c, w));
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        auto attributes = collect<xcb_get_window_attributes_reply_t>(c, xcb_get_window_attributes_reply, cookies[i]);
+        if (!attributes) {
+            gone.push_back(windows[i]);
+            continue;
+        }
+        if ((attributes->your_event_mask & bits) == bits) continue;
+        const std::uint32_t mask = attributes->your_event_mask | bits;
+        xcb_change_window_attributes(c, windows[i], XCB_CW_EVENT_MASK, &mask);
+    }
     xcb_flush(c);
+    return gone;
 }
 
 }  // namespace tarnwick::x11

@@ -52,7 +52,13 @@ std::optional<std::int32_t> windowPid(xcb_connection_t* c, xcb_window_t window);
 // _NET_ACTIVE_WINDOW on the root; absent for none.
 std::optional<xcb_window_t> activeWindow(xcb_connection_t* c, xcb_window_t root);
 
-// The root window's event mask for this client with the given bits added.
-void addRootEventMask(xcb_connection_t* c, xcb_window_t root, std::uint32_t bits);
+// Adds `bits` to this client's event mask on each window, keeping what it already selects; the
+// questions for all of them go out before the first answer is awaited. Returns the windows that
+// no longer exist.
+std::vector<xcb_window_t> addEventMask(xcb_connection_t* c, const std::vector<xcb_window_t>& windows, std::uint32_t bits);
+// The same for the root window alone.
+inline void addRootEventMask(xcb_connection_t* c, xcb_window_t root, std::uint32_t bits) {
+    if (root != XCB_NONE) addEventMask(c, {root}, bits);
+}
 
 }  // namespace tarnwick::x11
