@@ -52,6 +52,9 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
     m_timer.setInterval(1000);
     m_timer.setTimerType(Qt::PreciseTimer);  // countdowns step evenly
     connect(&m_timer, &QTimer::timeout, this, &AppModel::tick);
+    m_askTimer.setSingleShot(true);
+    m_askTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_askTimer, &QTimer::timeout, this, [this] { m_ports.input.idleSeconds(); });
     m_derived.preset = presetOf(m_settings);
     refreshDerived();
 }
@@ -71,7 +74,8 @@ const Calendar& AppModel::tickCalendar() {
 }
 
 void AppModel::start() {
-    if (m_timer.isActive()) return;
+    if (m_started) return;
+    m_started = true;
     m_timer.start();
     // The clocks are compared at every tick whether or not the system announces sleep: an
     // announcement can come late, or never.
@@ -163,7 +167,7 @@ void AppModel::tick() {
     m_now = m_ports.clock.now();
     followZoneForMorningPause();
     endOverlongBreak();
-    const double idle = m_ports.input.idleSeconds();
+    const double idle = m_idle = m_ports.input.idleSeconds();
     std::optional<BusyReason> busy;
     if (m_scheduler.wantsBusySignals(m_now, idle)) {
         busy = SystemSignals::busyReason(m_settings, m_ports.probes, m_ports.input);
@@ -205,6 +209,88 @@ void AppModel::publishPhase() {
         }
     }
     refreshDerived();
+    scheduleTick();
+}
+
+void AppModel::scheduleTick() {
+    if (!m_started) return;
+    const Instant from = m_ports.clock.now();
+    m_quietUntil = quietUntil(from);
+    if (!m_quietUntil) {
+        m_askTimer.stop();
+        if (m_timer.isSingleShot() || !m_timer.isActive()) {
+            m_timer.setSingleShot(false);
+            m_timer.start(1000);
+        }
+        return;
+    }
+    const int ms = int(std::ceil((*m_quietUntil - from).count() * 1000));
+    m_timer.setSingleShot(true);
+    m_timer.start(ms);
+    if (ms > askAheadMs) m_askTimer.start(ms - askAheadMs);
+}
+
+std::optional<Instant> AppModel::quietUntil(Instant from) const {
+    if (!m_holders.isEmpty() || m_settingsUnsaved || m_historyUnsaved) return std::nullopt;
+    Instant until = from + Seconds{quietMaxSeconds};
+    const Phase& phase = m_scheduler.phase();
+    if (const auto* paused = std::get_if<phase::Paused>(&phase)) {
+        until = std::min(until, paused->until);
+    } else if (std::holds_alternative<phase::Working>(phase)) {
+        // Idle time grows by a second a second at most: it reaches a natural break no sooner than this.
+        const double natural = naturalBreakSeconds();
+        if (m_idle >= natural || m_scheduler.wantsBusySignals(from, m_idle)) return std::nullopt;
+        until = std::min(until, m_now + Seconds{natural - m_idle});
+        until = firstBusyWanted(from, until);
+    } else {
+        return std::nullopt;
+    }
+    for (auto it = m_wakes.cbegin(); it != m_wakes.cend(); ++it) {
+        if (*it <= m_now) continue;  // seen at a publication since
+        if (*it <= from) return std::nullopt;
+        until = std::min(until, *it);
+    }
+    // Less than two seconds away: not worth a change of pace.
+    if ((until - from).count() < 2) return std::nullopt;
+    return until;
+}
+
+Instant AppModel::firstBusyWanted(Instant from, Instant limit) const {
+    // Once wanted, wanted at every later instant while the timers stand: a search by halves, in
+    // whole milliseconds from `from`, with the scheduler's own rule.
+    if (!m_scheduler.wantsBusySignals(limit, 0)) return limit;
+    auto at = [from](std::int64_t ms) { return from + Seconds{double(ms) / 1000}; };
+    std::int64_t lo = 0, hi = std::int64_t(std::ceil((limit - from).count() * 1000));  // not wanted at lo, wanted at hi
+    while (hi - lo > 1) {
+        const std::int64_t mid = lo + (hi - lo) / 2;
+        (m_scheduler.wantsBusySignals(at(mid), 0) ? hi : lo) = mid;
+    }
+    return std::min(at(hi), limit);
+}
+
+void AppModel::holdEverySecond(QObject* holder, bool on) {
+    if (!on) {
+        m_holders.remove(holder);
+        return;
+    }
+    if (m_holders.contains(holder)) return;
+    m_holders.insert(holder);
+    connect(holder, &QObject::destroyed, this, &AppModel::forget, Qt::UniqueConnection);
+    if (!m_quietUntil) return;
+    // From a quiet spell: the view starts from the current time, and the seconds run from here.
+    m_now = m_ports.clock.now();
+    refreshDerived();
+    scheduleTick();
+}
+
+void AppModel::wakeAt(QObject* observer, Instant at) {
+    connect(observer, &QObject::destroyed, this, &AppModel::forget, Qt::UniqueConnection);
+    m_wakes.insert(observer, at);
+}
+
+void AppModel::forget(QObject* object) {
+    m_holders.remove(object);
+    m_wakes.remove(object);
 }
 
 void AppModel::refreshDerived() {

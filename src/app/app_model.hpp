@@ -1,14 +1,17 @@
 #pragma once
 
 // The one observable object between the break rules and everything the user sees: it owns the
-// settings, the history and the scheduler, ticks once a second and carries out the user's actions.
+// settings, the history and the scheduler, ticks it every second while a second can matter, and
+// carries out the user's actions.
 
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include <QLoggingCategory>
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QVariantMap>
@@ -82,9 +85,27 @@ public:
     // The calendar the week and the day are computed in, looked up now.
     Calendar calendar() const { return m_calendar(); }
 
-    // Starts the one-second tick and the sleep and wake observers, then ticks once.
+    // Starts the tick and the sleep and wake observers, then ticks once.
     void start();
     void tick();
+
+    // The tick runs every second while anything can move from one second to the next: a break or
+    // nudge is near or under way, the user is away, a view shows seconds, a save waits for a retry.
+    // Otherwise the seconds in between could change nothing, so the next tick is the first instant
+    // at which something can: a break or nudge coming near, idle time reaching a natural break,
+    // a pause's end, an observer's wake-up, or `quietMaxSeconds` on (under the minute from which
+    // idle time means "away", so no return of the user goes unseen). Empty: every second.
+    std::optional<Instant> nextTickAt() const { return m_quietUntil; }
+    static constexpr double quietMaxSeconds = 30;
+    // Idle time is read this long before a tick that follows a quiet spell, so that the sources,
+    // which answer at the next reading, answer with a fresh figure.
+    static constexpr int askAheadMs = 500;
+    // While any holder holds on (a window or panel that shows seconds), `now` is published every
+    // second. The hold ends with the holder.
+    void holdEverySecond(QObject* holder, bool on);
+    // `observer` needs `now` published again at `at` (a countdown text that changes then). The
+    // latest call per observer counts; it is read at the end of every publication.
+    void wakeAt(QObject* observer, Instant at);
     // Copies the scheduler's phase if it changed, playing the start or end sound, then publishes
     // every value that changed. Every path that changes the state ends here.
     void publishPhase();
@@ -183,6 +204,9 @@ Q_SIGNALS:
     void nextBreakChanged();
     void currentPresetChanged();
 
+private Q_SLOTS:
+    void forget(QObject* object);
+
 private:
     // What views were last told.
     struct Derived {
@@ -210,9 +234,15 @@ private:
     // Recomputes the derived values, then emits the signal of each that changed (and of the phase,
     // the settings and the history when they moved), once each, after all values are current.
     void refreshDerived();
-    // The user's calendar for the once-a-second refresh, looked up again at most once a minute:
+    // The user's calendar for the tick's refresh, looked up again at most once a minute:
     // finding the time zone reads the file system, and zones change seldom.
     const Calendar& tickCalendar();
+    // Plans the next tick (see nextTickAt).
+    void scheduleTick();
+    std::optional<Instant> quietUntil(Instant from) const;
+    // The first instant after `from`, up to `limit`, at which the scheduler wants busy signals
+    // because a break or nudge comes near; `limit` when none does by then.
+    Instant firstBusyWanted(Instant from, Instant limit) const;
     // A boot-clock lead over the monotonic clock since the last look is a sleep of that length.
     void detectSleepGap();
     // A save that failed (folder missing, read-only or full) is tried again every few ticks until
@@ -240,6 +270,12 @@ private:
     Phase m_phase = phase::Working{};
     std::optional<Instant> m_sleptAt;
     QTimer m_timer;
+    QTimer m_askTimer;
+    bool m_started = false;
+    double m_idle = 0;  // the last tick's idle seconds
+    std::optional<Instant> m_quietUntil;
+    QSet<QObject*> m_holders;
+    QHash<QObject*, Instant> m_wakes;
     bool m_watchClockGap = false;
     double m_lastMonotonic = 0;
     double m_lastBoot = 0;

@@ -60,6 +60,11 @@ void AppDelegate::launch() {
                       QStringLiteral("Welcome to Tarnwick"), QSize(640, 560), QSize(640, 560), modelOnly},
                  });
 
+    // An open window may show seconds (the live signals, a countdown): the model ticks every second
+    // until it is gone.
+    QObject::connect(m_windows.get(), &WindowController::opened, m_windows.get(),
+                     [this](const QString&, QWindow* window) { m_model.holdEverySecond(window, true); });
+
     m_status = std::make_unique<StatusController>(m_model, m_views);
     m_status->openSettings = [this] { m_windows->open(QStringLiteral("settings")); };
     m_status->openStats = [this] { m_windows->open(QStringLiteral("stats")); };

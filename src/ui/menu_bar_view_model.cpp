@@ -135,6 +135,8 @@ MenuBarViewModel::Values MenuBarViewModel::compute() const {
 
 void MenuBarViewModel::setActive(bool active) {
     m_active = active;
+    // The countdown shows seconds while the panel is open.
+    m_model.holdEverySecond(this, active);
     refresh();
 }
 

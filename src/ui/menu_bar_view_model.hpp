@@ -87,7 +87,8 @@ public:
 
     // Starts the announced or held break at once; otherwise takes an eye break. Then asks to close.
     // While inactive (the panel is hidden) the values are not followed, so a hidden panel costs
-    // the once-a-second tick nothing; becoming active brings them up to date at once.
+    // the tick nothing; becoming active brings them up to date at once and has the model tick
+    // every second, for the countdown's seconds.
     void setActive(bool active);
     bool active() const { return m_active; }
 

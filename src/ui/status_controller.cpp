@@ -313,6 +313,7 @@ void StatusController::updateMenu() {
 void StatusController::updateTitle() {
     m_steadyFrom = m_model.now();
     m_steadyUntil = phaseTextSteadyUntil(m_model);
+    m_model.wakeAt(this, m_steadyUntil);
     const QString text = trayTitle(m_model);
     if (!m_imageDrawn || text != m_shownText) {
         m_shownText = text;

@@ -222,6 +222,39 @@ TEST(TrayText, HoldsUntilTheInstantItNamesAndIsWorkedOutAgainOncePerShownChange)
     EXPECT_LE(workedOut, 20 + 60 + 3);
 }
 
+TEST(TrayText, StaysCurrentWhenTheModelTicksOnlyWhenAskedTo) {
+    // The tray asks to be woken when its text can next change; between those instants the model
+    // may skip its ticks. Beside a model ticked every quarter second, its text never lags.
+    Panel paced, every;
+    paced.model->start();
+    every.model->start();
+    QObject tray;
+    QString trayText;
+    auto workOut = [&] {
+        trayText = phaseText(*paced.model);
+        paced.model->wakeAt(&tray, phaseTextSteadyUntil(*paced.model));
+    };
+    QObject::connect(paced.model.get(), &AppModel::nowChanged, &tray, workOut);
+    QObject::connect(paced.model.get(), &AppModel::phaseChanged, &tray, workOut);
+    workOut();
+    double next = t0 + 1;
+    int ticks = 0;
+    for (double s = 0.25; s <= 1201; s += 0.25) {
+        every.tickAt(t0 + s);
+        if (t0 + s >= next) {
+            paced.tickAt(t0 + s);
+            ++ticks;
+            const auto at = paced.model->nextTickAt();
+            next = at ? epochSeconds(*at) : t0 + s + 1;
+        }
+        ASSERT_EQ(trayText, phaseText(*every.model)) << "at " << s << " s";
+    }
+    EXPECT_EQ(trayText, QStringLiteral("Break"));
+    // Nineteen minutes at a tick every half minute and at each change of minute, then every second
+    // through the last minute, where the text counts seconds.
+    EXPECT_LE(ticks, 19 * 3 + 60 + 3);
+}
+
 TEST(PanelPlacement, SitsAgainstTheIconOrThePointerInsideTheFreeArea) {
     const QSize panel(304, 400);
     const QRect area(0, 27, 1280, 997);  // a 27-pixel bar along the top
