@@ -25,16 +25,19 @@ public:
     // Whether anything is known yet, from an answer or an event.
     bool knows() const { return m_since.has_value(); }
 
-    // The server answered: `idle` seconds without input at `at`.
+    // The server answered: `idle` seconds without input at `at`, the moment the question was sent.
     void answered(double idle, double at) {
         m_answeredAt = at;
-        const double since = at - std::max(0.0, idle);
-        if (m_since && *m_since > since) return;  // an input event seen meanwhile is newer news
-        m_since = since;
+        // An input event seen after the question went out is newer news. Anything earlier the
+        // answer already counts, to the server's millisecond: an earlier figure of ours, a moment
+        // off either way, must not keep an absence from being confirmed.
+        if (m_lastEventAt && *m_lastEventAt > at) return;
+        m_since = at - std::max(0.0, idle);
         m_confirmed = idle >= m_horizon;
     }
     // An input event arrived at `at`.
     void inputSeen(double at) {
+        if (!m_lastEventAt || at > *m_lastEventAt) m_lastEventAt = at;
         if (!m_since || at > *m_since) m_since = at;
         m_confirmed = false;
     }
@@ -62,6 +65,7 @@ private:
     double m_recheck;
     double m_answeredAt = 0;
     std::optional<double> m_since;  // when the last input happened, as far as known
+    std::optional<double> m_lastEventAt;  // when the last input event arrived
     bool m_confirmed = false;       // the server said the horizon was passed, and no input came since
 };
 

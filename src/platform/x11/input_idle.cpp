@@ -115,7 +115,8 @@ double X11InputIdle::idleSeconds() {
         }
     }
     if (!m_tracker.knows()) {
-        // Nothing known yet: the first call waits for the answer.
+        // Nothing known yet: the first call waits for the answer. Like every answer it is dated
+        // when the question went out.
         auto info = x11::collect<xcb_screensaver_query_info_reply_t>(
             c, xcb_screensaver_query_info_reply, xcb_screensaver_query_info(c, m_root));
         if (info) m_tracker.answered(info->ms_since_user_input / 1000.0, now);

@@ -107,5 +107,19 @@ TEST(IdleTracker, AnEventNewerThanAnAnswerWins) {
     EXPECT_DOUBLE_EQ(t.idle(102), 1.5);
 }
 
+TEST(IdleTracker, AnAnswerAfterTheLastEventIsBelievedThoughItPlacesTheInputAMomentEarlier) {
+    // The server counts whole milliseconds and the questions take their time: two answers about
+    // the same input can place it a little apart. Neither may keep an absence from being confirmed.
+    for (const bool sawEvent : {false, true}) {
+        SCOPED_TRACE(sawEvent);
+        IdleTracker t(45, 10);
+        t.answered(0.004, 100.010);  // the input at 100.006
+        if (sawEvent) t.inputSeen(100.007);
+        t.answered(45.004, 145.005);  // the same input, placed at 100.001
+        EXPECT_DOUBLE_EQ(t.idle(160), 59.999);
+        EXPECT_FALSE(t.wantsAnswer(150));
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick
