@@ -77,9 +77,8 @@ void AppModel::start() {
     if (m_started) return;
     m_started = true;
     m_timer.start();
-    // The clocks are compared at every tick whether or not the system announces sleep: an
-    // announcement can come late, or never.
-    m_watchClockGap = true;
+    // From here the clocks are compared at every tick whether or not the system announces sleep:
+    // an announcement can come late, or never.
     m_lastMonotonic = m_ports.clock.monotonicSeconds();
     m_lastBoot = m_ports.clock.bootSeconds();
     m_lastWall = epochSeconds(m_ports.clock.now());
@@ -93,7 +92,7 @@ void AppModel::start() {
 double AppModel::naturalBreakSeconds() const { return minutes(m_settings.naturalBreakMinutes).count(); }
 
 void AppModel::detectSleepGap() {
-    if (!m_watchClockGap) return;
+    if (!m_started) return;
     const double monotonic = m_ports.clock.monotonicSeconds(), boot = m_ports.clock.bootSeconds();
     const double wall = epochSeconds(m_ports.clock.now());
     const double slept = (boot - m_lastBoot) - (monotonic - m_lastMonotonic);
@@ -279,8 +278,7 @@ void AppModel::holdEverySecond(QObject* holder, bool on) {
     if (!m_quietUntil) return;
     // From a quiet spell: the view starts from the current time, and the seconds run from here.
     m_now = m_ports.clock.now();
-    refreshDerived();
-    scheduleTick();
+    publishPhase();
 }
 
 void AppModel::wakeAt(QObject* observer, Instant at) {

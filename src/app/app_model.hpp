@@ -271,12 +271,11 @@ private:
     std::optional<Instant> m_sleptAt;
     QTimer m_timer;
     QTimer m_askTimer;
-    bool m_started = false;
+    bool m_started = false;  // ticking, and watching the clocks for sleeps and jumps
     double m_idle = 0;  // the last tick's idle seconds
     std::optional<Instant> m_quietUntil;
     QSet<QObject*> m_holders;
     QHash<QObject*, Instant> m_wakes;
-    bool m_watchClockGap = false;
     double m_lastMonotonic = 0;
     double m_lastBoot = 0;
     double m_lastWall = 0;
