@@ -23,6 +23,11 @@ expect -E $'label\t00:[0-9]{2}'
 for _ in $(seq 30); do grep -q "phase onBreak" "$log" && break; sleep 0.1; done
 expect -F $'push button\tSkip Break'
 expect -F $'push button\tLock Screen'
+# The break covers both monitors, but only the main screen's controls are there to be read.
+for label in 'Skip Break' 'Lock Screen'; do
+    count=$(grep -cxF $'push button\t'"$label" "$log.tree" || true)
+    [ "$count" = 1 ] || fail "'$label' is read $count times"
+done
 expect -F $'label\t5 skips left this week'
 expect -F $'label\tPress'
 expect -F $'label\tesc'

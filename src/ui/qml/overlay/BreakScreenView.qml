@@ -111,15 +111,20 @@ Item {
         Item { Layout.fillHeight: true }
 
         // The controls show on the main screen only; the other screens keep their room empty, so
-        // the centre block sits at the same height on every screen.
-        BreakControls {
+        // the centre block sits at the same height on every screen. Hidden, not just clear, they
+        // are not in the accessibility tree either: a screen reader finds one set of controls.
+        Item {
             Layout.alignment: Qt.AlignHCenter
             Layout.bottomMargin: 52
-            vm: screen.vm
-            enabled: screen.isMainScreen
-            Accessible.ignored: !screen.isMainScreen
-            opacity: screen.isMainScreen && screen.appeared ? 1 : 0
-            Behavior on opacity { NumberAnimation { duration: 700; easing.type: Easing.OutCubic } }
+            implicitWidth: controls.implicitWidth
+            implicitHeight: controls.implicitHeight
+            BreakControls {
+                id: controls
+                vm: screen.vm
+                visible: screen.isMainScreen
+                opacity: screen.appeared ? 1 : 0
+                Behavior on opacity { NumberAnimation { duration: 700; easing.type: Easing.OutCubic } }
+            }
         }
     }
 
