@@ -95,6 +95,12 @@ std::vector<Source> sourcesFor(const QString& currentDesktop) {
     return {Source::xfce, Source::plasma, Source::gnome, Source::cinnamon, Source::mate};
 }
 
+bool desktopShowsSchemaDefaults(const QString& currentDesktop) {
+    // A desktop recognised above asks its own schema first; an unknown one starts with XFCE's file.
+    const Source first = sourcesFor(currentDesktop).front();
+    return first == Source::gnome || first == Source::cinnamon || first == Source::mate;
+}
+
 std::optional<QString> localPath(const QString& uriOrPath) {
     const QString text = uriOrPath.trimmed();
     if (text.startsWith(u'/')) return QDir::cleanPath(text);
@@ -250,12 +256,20 @@ public:
     }
     bool present() const { return bool(m_settings); }
 
-    // The text of a string (or enumerated) key; nothing when the key is absent or of another type.
-    std::optional<QString> string(const char* key) const {
+    // The text of a string (or enumerated) key; nothing when the key is absent or of another type,
+    // or, with `userSetOnly`, when nobody set it and it holds the schema's default.
+    std::optional<QString> string(const char* key, bool userSetOnly = false) const {
         if (!m_settings || !g_settings_schema_has_key(m_schema.get(), key)) return std::nullopt;
         const SchemaKeyPtr schemaKey(g_settings_schema_get_key(m_schema.get(), key));
         if (!g_variant_type_equal(g_settings_schema_key_get_value_type(schemaKey.get()), G_VARIANT_TYPE_STRING))
             return std::nullopt;
+        if (userSetOnly) {
+            GVariant* set = g_settings_get_user_value(m_settings.get(), key);
+            if (!set) return std::nullopt;
+            QString text = QString::fromUtf8(g_variant_get_string(set, nullptr));
+            g_variant_unref(set);
+            return text;
+        }
         gchar* value = g_settings_get_string(m_settings.get(), key);
         QString text = QString::fromUtf8(value);
         g_free(value);
@@ -272,23 +286,29 @@ struct Answer {
     std::optional<QString> location;
 };
 
-Answer fromSchema(GSettingsSchemaSource* source, Source kind) {
+// `defaultsShown`: the schema's own desktop runs, so a picture nobody chose is still the one on
+// screen. Elsewhere the schema is only installed, and just what someone set there counts.
+Answer fromSchema(GSettingsSchemaSource* source, Source kind, bool defaultsShown) {
     const char* id = kind == Source::cinnamon ? "org.cinnamon.desktop.background"
                      : kind == Source::mate   ? "org.mate.background"
                                               : "org.gnome.desktop.background";
     const SchemaReader background(source, id);
     if (!background.present()) return {};
-    if (background.string("picture-options") == u"none") return {true, std::nullopt};
-    if (kind == Source::mate) return {true, background.string("picture-filename")};
+    const bool userSetOnly = !defaultsShown;
+    if (!defaultsShown && !background.string("picture-uri", true) && !background.string("picture-uri-dark", true) &&
+        !background.string("picture-filename", true))
+        return {};
+    if (background.string("picture-options", userSetOnly) == u"none") return {true, std::nullopt};
+    if (kind == Source::mate) return {true, background.string("picture-filename", userSetOnly)};
 
     if (kind == Source::gnome) {
         const SchemaReader interface(source, "org.gnome.desktop.interface");
         if (interface.string("color-scheme") == u"prefer-dark") {
-            const auto dark = background.string("picture-uri-dark");
+            const auto dark = background.string("picture-uri-dark", userSetOnly);
             if (dark && !dark->isEmpty()) return {true, dark};
         }
     }
-    return {true, background.string("picture-uri")};
+    return {true, background.string("picture-uri", userSetOnly)};
 }
 
 }  // namespace
@@ -340,7 +360,7 @@ std::optional<std::string> LinuxDesktopPictures::location(const std::string& scr
         case Source::gnome:
         case Source::cinnamon:
         case Source::mate:
-            answer = fromSchema(schemas(), source);
+            answer = fromSchema(schemas(), source, dp::desktopShowsSchemaDefaults(m_sources.currentDesktop));
             break;
         case Source::xfce:
             if (const auto xml = readConfig(m_sources.xfceDesktopXml))

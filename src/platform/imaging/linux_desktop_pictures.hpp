@@ -47,6 +47,11 @@ enum class Source { gnome, cinnamon, mate, xfce, plasma };
 // that exists (an installed schema, a present file) answers, even when it names no picture.
 std::vector<Source> sourcesFor(const QString& currentDesktop);
 
+// Whether the desktop named is one whose schema the lookup reads (GNOME, Cinnamon, MATE and their
+// kin), so that a schema's default value is what that desktop shows; on any other desktop a
+// default is only a value nobody chose.
+bool desktopShowsSchemaDefaults(const QString& currentDesktop);
+
 // A local path for a path or a file URI (percent-decoded); nothing for other URIs or empty text.
 std::optional<QString> localPath(const QString& uriOrPath);
 

@@ -136,5 +136,27 @@ TEST(DesktopPictureLookup, GnomeTakesTheDarkPictureWhenDarkIsPreferred) {
     g_object_unref(interface);
 }
 
+// Elsewhere GNOME's schema is only installed: its default picture is not on anybody's screen, so
+// only a picture someone set there counts.
+TEST(DesktopPictureLookup, OtherDesktopsTakeOnlyAGnomePictureSomeoneSet) {
+    g_setenv("GSETTINGS_BACKEND", "memory", TRUE);
+    g_setenv("GSETTINGS_SCHEMA_DIR", TARNWICK_IMAGING_SCHEMAS, TRUE);
+    GSettings* background = g_settings_new("org.gnome.desktop.background");
+    auto lookup = [](const char* desktop) {
+        const auto sources = DesktopPictureSources::inConfigHome(QStringLiteral(TARNWICK_IMAGING_FIXTURES), QLatin1String(desktop));
+        return LinuxDesktopPictures(sources).location("HDMI-1");
+    };
+    for (const char* desktop : {"", "openbox", "i3"}) EXPECT_EQ(lookup(desktop), std::nullopt) << desktop;
+    EXPECT_EQ(lookup("GNOME"), "/usr/share/backgrounds/gnome/adwaita-l.jpg");
+
+    ASSERT_TRUE(g_settings_set_string(background, "picture-uri", "file:///home/ann/dune.jpg"));
+    EXPECT_EQ(lookup("openbox"), "/home/ann/dune.jpg");
+    ASSERT_TRUE(g_settings_set_string(background, "picture-options", "none"));
+    EXPECT_EQ(lookup("openbox"), std::nullopt);
+    g_settings_reset(background, "picture-uri");
+    g_settings_reset(background, "picture-options");
+    g_object_unref(background);
+}
+
 }  // namespace
 }  // namespace tarnwick
