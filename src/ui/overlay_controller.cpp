@@ -23,14 +23,20 @@ OverlayController::Showing showingFor(const Phase& phase) {
     return OverlayController::Showing::none;
 }
 
-// The card or capsule a small panel draws, as the region the window keeps where there is no
-// compositing manager to make the rest of it clear.
+// The card or capsule a small panel draws, and the disc of its orb when it has one, as the
+// region the window keeps where there is no compositing manager to make the rest of it clear.
 QRegion cardRegion(const QWindow& panel) {
     const QRectF card = panel.property("card").toRectF();
     if (card.isEmpty()) return {};
     QPainterPath path;
     path.addRoundedRect(card, panel.property("cardRadius").toReal(), panel.property("cardRadius").toReal());
-    return QRegion(path.toFillPolygon().toPolygon());
+    QRegion region(path.toFillPolygon().toPolygon());
+    if (const QRectF disc = panel.property("disc").toRectF(); !disc.isEmpty()) {
+        QPainterPath circle;
+        circle.addEllipse(disc);
+        region += QRegion(circle.toFillPolygon().toPolygon());
+    }
+    return region;
 }
 
 }  // namespace

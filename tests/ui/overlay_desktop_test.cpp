@@ -222,6 +222,40 @@ TEST_F(Overlay, ANudgeShowsWhileWorkingAndIsDroppedDuringAHeadsUpOrAnotherNudge)
     EXPECT_EQ(controller->reminderPanel(), nullptr);
 }
 
+// The virtual desktop has no compositing manager: the nudge keeps just its orb and pill, so a
+// light desktop shows around them and nothing dark stays once it has played.
+TEST_F(Overlay, WithoutACompositorANudgeShowsOnlyItsOrbAndPillOverTheDesktop) {
+    ASSERT_TRUE(run("xsetroot", {"-solid", "#e6e1d6"}));
+    const QColor desk(0xe6, 0xe1, 0xd6);
+    auto isDesk = [&](QPoint at) {
+        const QColor c = onScreen(at);
+        return std::abs(c.red() - desk.red()) < 8 && std::abs(c.green() - desk.green()) < 8 && std::abs(c.blue() - desk.blue()) < 8;
+    };
+    controller->remind(QStringLiteral("blink"));
+    QWindow* nudge = controller->reminderPanel();
+    ASSERT_NE(nudge, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return nudge->isExposed(); }, waitMs));
+    QTest::qWait(400);
+    screenshot(QStringLiteral("nudge-blink-light-desktop.png"));
+    const QRect frame = nudge->geometry();
+    const QRectF disc = nudge->property("disc").toRectF().translated(frame.topLeft());
+    const QRectF pill = nudge->property("card").toRectF().translated(frame.topLeft());
+    ASSERT_FALSE(disc.isEmpty() || pill.isEmpty());
+    // The panel's corners, beside the orb, between the orb and the pill, and beside the pill.
+    const QPoint around[] = {frame.topLeft() + QPoint(3, 3), frame.topRight() + QPoint(-3, 3),
+                             frame.bottomLeft() + QPoint(3, -3), frame.bottomRight() + QPoint(-3, -3),
+                             QPoint(int(disc.left()) - 6, int(disc.center().y())),
+                             QPoint(int(disc.right()) + 6, int(disc.center().y())),
+                             QPoint(int(pill.left()) - 6, int(pill.center().y())),
+                             QPoint(int(disc.left()) + 4, int(disc.bottom()) + 4)};
+    for (const QPoint& at : around) EXPECT_TRUE(isDesk(at)) << at.x() << "," << at.y() << " is " << onScreen(at).name().toStdString();
+    EXPECT_FALSE(isDesk(disc.center().toPoint())) << "the orb is drawn";
+    EXPECT_FALSE(isDesk(pill.center().toPoint() + QPoint(int(pill.width() / 2) - 4, 0))) << "the pill is drawn";
+    // Once the nudge has played it leaves no shape behind, though the panel lives on a little.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isDesk(disc.center().toPoint()); }, waitMs));
+    run("xsetroot", {"-solid", "black"});
+}
+
 TEST_F(Overlay, AMonitorAddedDuringABreakGetsItsPanelAtOnce) {
     startBreak();
     // The right monitor splits in two: three screens now.

@@ -1,12 +1,22 @@
 import QtQuick
 
-// One eye of the blink nudge: an upright capsule that flattens to a line when closed.
+// One eye of the blink nudge: an upright capsule that flattens to a line when closed. It closes
+// in 0.18 s and opens in 0.22 s.
 Rectangle {
+    id: eye
     property bool closed: false
-    width: closed ? 11 : 8
-    height: closed ? 2.6 : 13
+    width: 8
+    height: 13
     radius: Math.min(width, height) / 2
     color: "white"
-    Behavior on width { NumberAnimation { duration: 180; easing.type: Easing.InOutQuad } }
-    Behavior on height { NumberAnimation { duration: 180; easing.type: Easing.InOutQuad } }
+
+    states: State {
+        name: "closed"
+        when: eye.closed
+        PropertyChanges { eye.width: 11; eye.height: 2.6 }
+    }
+    transitions: [
+        Transition { to: "closed"; NumberAnimation { properties: "width,height"; duration: 180; easing.type: Easing.InOutQuad } },
+        Transition { from: "closed"; NumberAnimation { properties: "width,height"; duration: 220; easing.type: Easing.InOutQuad } }
+    ]
 }

@@ -7,15 +7,25 @@ Window {
     required property string text
     required property int holdMs
     property bool composited: false
+    // The pill and the orb inside the panel, for shaping it where nothing can be translucent.
+    readonly property rect card: view.card
+    readonly property real cardRadius: view.cardRadius
+    readonly property rect disc: view.disc
 
     title: "Tarnwick nudge"
     color: "transparent"
 
     ReminderOrbView {
-        anchors.fill: parent
+        id: view
+        // The window's own size, known from the moment it is placed; its content item learns it
+        // only once shown, too late for the shape set before.
+        width: panel.width
+        height: panel.height
         blink: panel.blink
         text: panel.text
         holdMs: panel.holdMs
         composited: panel.composited
+        // Opaque, the panel would stay a dark shape once the nudge has gone.
+        onFinished: if (!panel.composited) panel.visible = false
     }
 }
