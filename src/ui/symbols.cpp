@@ -22,7 +22,7 @@ constexpr std::array<std::pair<const char*, const char*>, 32> table{{
     {"checkmark.circle.fill", "check-circle-fill"},
     {"circle", "circle-bold"},
     {"clock", "clock-bold"},
-    {"command", "command-bold"},
+    {"command", "keyboard-fill"},  // a Linux keyboard has no command key: the shortcut's tip shows a keyboard
     {"escape", "arrow-circle-up-left-bold"},
     {"eye.fill", "eye-fill"},
     {"figure.stand", "person-fill"},

@@ -40,6 +40,11 @@ TEST(SymbolTable, EveryNameTheViewsUseIsABundledDrawing) {
     }
 }
 
+// The welcome's shortcut tip says "Ctrl Alt B": no Mac command glyph beside it.
+TEST(SymbolTable, TheShortcutTipShowsAKeyboardNotTheMacCommandKey) {
+    EXPECT_EQ(symbolResource(QStringLiteral("command")), symbolResource(QStringLiteral("keyboard.fill")));
+}
+
 TEST(SymbolTable, UnknownAndNearMissNamesHaveNoDrawing) {
     for (const char* name : {"", "eye", "eye.fill ", "EYE.FILL", "gearshape"}) {
         SCOPED_TRACE(name);
