@@ -233,6 +233,19 @@ std::optional<QByteArray> readConfig(const QString& path) {
 }
 
 
+// GSettings' backend watches for changes over GLib's shared session-bus connection, which by
+// default ends the whole process when the bus goes away. The program outlives its bus: the
+// connection only closes, and the next lookup makes a new one once a bus is back. Asked without
+// waiting, so a bus that does not answer cannot hold up the caller.
+void keepRunningIfTheBusCloses() {
+    g_bus_get(G_BUS_TYPE_SESSION, nullptr, [](GObject*, GAsyncResult* result, gpointer) {
+        if (GDBusConnection* bus = g_bus_get_finish(result, nullptr)) {
+            g_dbus_connection_set_exit_on_close(bus, FALSE);
+            g_object_unref(bus);
+        }
+    }, nullptr);
+}
+
 template <class T, void (*Free)(T*)>
 struct GFree {
     void operator()(T* p) const {
@@ -342,6 +355,7 @@ std::optional<std::string> LinuxDesktopPictures::location(const std::string& scr
     auto schemas = [&]() -> GSettingsSchemaSource* {
         if (schemaSourceOpened) return schemaSource;
         schemaSourceOpened = true;
+        keepRunningIfTheBusCloses();
         if (m_sources.schemaDirectory.isEmpty()) {
             schemaSource = g_settings_schema_source_get_default();  // may be null: no schemas at all
         } else {
