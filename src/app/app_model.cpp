@@ -55,6 +55,7 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
     m_askTimer.setSingleShot(true);
     m_askTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_askTimer, &QTimer::timeout, this, [this] { m_ports.input.idleSeconds(); });
+    m_settingsFromFile = persistence.settingsFromFile();
     m_derived.preset = presetOf(m_settings);
     refreshDerived();
 }
@@ -361,6 +362,7 @@ void AppModel::refreshDerived() {
 void AppModel::storeSettings(const Settings& settings) {
     if (settings == m_settings) return;
     m_settings = settings;
+    m_settingsFromFile = true;
     m_settingsMoved = true;
     m_settingsUnsaved = !m_persistence.save(m_settings);
     m_retryCountdown = retryEveryTicks;
@@ -459,6 +461,8 @@ bool AppModel::setLaunchAtLogin(bool on) {
 }
 
 void AppModel::syncLaunchAtLogin() {
+    // Defaults stand in for a missing or damaged file: they say nothing of what the user chose.
+    if (!m_settingsFromFile) return;
     const auto status = m_ports.loginItem.status();
     // An entry that starts another copy (moved, or installed elsewhere) is rewritten for this one.
     const bool stale = status == LoginItemStatus::enabled && !m_ports.loginItem.startsThisProgram();

@@ -292,6 +292,8 @@ private:
     };
     std::optional<MorningPause> m_morningPause;  // the clocks have counted the sleep announced last
     bool m_settingsUnsaved = false, m_historyUnsaved = false;
+    // The settings are the user's: read from their file, or changed in this run.
+    bool m_settingsFromFile = false;
     int m_retryCountdown = 0;
 
     Derived m_derived;

@@ -76,11 +76,14 @@ bool Persistence::write(const QString& path, const QByteArray& contents, QString
 Settings Persistence::loadSettings() {
     QByteArray contents;
     const QString path = settingsPath();
+    m_settingsFromFile = false;
     const Read read = readFile(path, contents);
     if (read == Read::missing) return Settings{};
     if (read == Read::ok) {
         try {
-            return nlohmann::json::parse(contents.begin(), contents.end()).get<Settings>();
+            Settings settings = nlohmann::json::parse(contents.begin(), contents.end()).get<Settings>();
+            m_settingsFromFile = true;
+            return settings;
         } catch (const nlohmann::json::exception&) {
         }
     }

@@ -34,6 +34,9 @@ public:
     // Defaults when the file is missing or unreadable. A file that exists but cannot be read or
     // decoded is first renamed to "<name>.unreadable-<UTC time>" so that nothing is overwritten.
     Settings loadSettings();
+    // Whether the last loadSettings read the user's file, rather than falling back to defaults
+    // because the file was missing or set aside.
+    bool settingsFromFile() const { return m_settingsFromFile; }
     // Empty when the file is missing or unreadable (set aside as above).
     std::vector<BreakRecord> loadHistory();
     // When the data folder could not be made at the last load and exists now: the history it holds
@@ -65,6 +68,7 @@ private:
     QString m_folder;
     // A file that could not be set aside is never overwritten in this run.
     bool m_settingsBlocked = false;
+    bool m_settingsFromFile = false;
     bool m_historyBlocked = false;
     bool m_historyMissed = false;  // the folder was not there when the history was loaded
 };

@@ -364,6 +364,29 @@ TEST_F(AppModelTest, LaunchAtLoginIsBroughtIntoLineWithTheSetting) {
     }
 }
 
+// Defaults that stand in for a missing or damaged file leave the login item alone: a cut-off file
+// must not switch launch at login off.
+TEST_F(AppModelTest, SettingsFromDefaultsLeaveTheLoginItemAsItIs) {
+    Settings s;
+    s.launchAtLogin = true;
+    ASSERT_TRUE(writeSettings(s));
+    QFile file(persistence.settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray whole = file.readAll();
+    ASSERT_TRUE(file.resize(whole.size() - 3));
+    file.close();
+    for (bool missing : {false, true}) {
+        SCOPED_TRACE(missing ? "missing" : "damaged");
+        if (missing) QFile::remove(persistence.settingsPath());
+        makeModel();
+        ASSERT_FALSE(model->settings().launchAtLogin);
+        loginItem.calls.clear();
+        loginItem.current = LoginItemStatus::enabled;
+        model->syncLaunchAtLogin();
+        EXPECT_TRUE(loginItem.calls.empty());
+    }
+}
+
 TEST_F(AppModelTest, LaunchAtLoginSettingFollowsOnlyASuccessfulChange) {
     loginItem.accept = false;
     EXPECT_FALSE(model->setLaunchAtLogin(true));
