@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/settings_bounds.hpp"
 #include "core/settings.hpp"
 
 using namespace tarnwick;
@@ -27,5 +28,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         first.blinkEveryMinutes < 0 || first.postureEveryMinutes < 0) {
         std::abort();
     }
+    // What the model keeps from a file: nothing beyond what the settings window offers, values
+    // within it untouched, and a second pass lowers nothing.
+    Settings bounded = first;
+    const auto lowered = lowerToOffered(bounded);
+    for (const OfferedBound& bound : offeredBounds()) {
+        const std::int64_t before = first.*bound.member, after = bounded.*bound.member;
+        if (after > bound.largest || (before <= bound.largest && after != before)) std::abort();
+        if (before > bound.largest && after != bound.largest) std::abort();
+    }
+    if (bounded.microSeconds < 5 || bounded.microEveryMinutes < 1 || bounded.longMinutes < 1) std::abort();
+    Settings again = bounded;
+    if (!lowerToOffered(again).empty() || !(again == bounded)) std::abort();
+    if (lowered.empty() != (bounded == first)) std::abort();
     return 0;
 }

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include <QPointer>
 #include <QUrl>
 #include <QVarLengthArray>
 #include <QVariantList>
 
+#include "app/settings_bounds.hpp"
 #include "app/system_signals.hpp"
 
 Q_LOGGING_CATEGORY(lcModel, "tarnwick.model", QtInfoMsg)
@@ -37,6 +39,17 @@ QString describe(const Phase& phase) {
     return text;
 }
 
+// Lowers what no settings window offers, saying so in one console line a field.
+bool lowerToOfferedSaying(Settings& settings) {
+    const auto lowered = lowerToOffered(settings);
+    for (const LoweredValue& value : lowered) {
+        std::fprintf(stderr, "Tarnwick: settings.json: %s was %lld, more than Tarnwick offers; it is now %lld\n",
+                     value.field.c_str(), static_cast<long long>(value.was), static_cast<long long>(value.now));
+    }
+    std::fflush(stderr);
+    return !lowered.empty();
+}
+
 }  // namespace
 
 AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
@@ -45,6 +58,7 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
       m_persistence(persistence),
       m_calendar(&StatsCalculator::calendar),
       m_settings(persistence.loadSettings()),
+      m_settingsLowered(lowerToOfferedSaying(m_settings)),
       m_history(persistence.loadHistory()),
       m_now(ports.clock.now()),
       m_scheduler(m_settings, m_now),
@@ -56,6 +70,8 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
     m_askTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_askTimer, &QTimer::timeout, this, [this] { m_ports.input.idleSeconds(); });
     m_settingsFromFile = persistence.settingsFromFile();
+    // The corrected file replaces the one that asked for more; a failure is retried as any save.
+    if (m_settingsLowered) m_settingsUnsaved = !m_persistence.save(m_settings);
     m_derived.preset = presetOf(m_settings);
     refreshDerived();
 }

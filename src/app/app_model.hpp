@@ -264,6 +264,7 @@ private:
     std::optional<Calendar> m_tickCalendar;
     Instant m_tickCalendarAt;
     Settings m_settings;
+    bool m_settingsLowered;  // a duration in the file was beyond what the settings window offers
     std::vector<BreakRecord> m_history;
     Instant m_now;
     Scheduler m_scheduler;

@@ -387,6 +387,39 @@ TEST_F(AppModelTest, SettingsFromDefaultsLeaveTheLoginItemAsItIs) {
     }
 }
 
+// A file asking for a break of a hundred billion seconds in hardcore mode would lock the desktop
+// for good: what no settings window offers is lowered to the most it offers, said and saved.
+TEST_F(AppModelTest, DurationsBeyondWhatTheWindowOffersAreLoweredSaidAndSaved) {
+    Settings s;
+    s.enforcement = BreakEnforcement::hardcore;
+    s.microSeconds = 100'000'000'000;
+    s.longEveryMinutes = 100'000;
+    s.headsUpSeconds = 45;  // within what is offered, though not one of the choices: kept
+    ASSERT_TRUE(writeSettings(s));
+    testing::internal::CaptureStderr();
+    makeModel();
+    const std::string console = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(model->settings().microSeconds, 60);
+    EXPECT_EQ(model->settings().longEveryMinutes, 120);
+    EXPECT_EQ(model->settings().headsUpSeconds, 45);
+    EXPECT_NE(console.find("microSeconds was 100000000000"), std::string::npos) << console;
+    EXPECT_NE(console.find("longEveryMinutes was 100000"), std::string::npos) << console;
+    EXPECT_EQ(std::count(console.begin(), console.end(), '\n'), 2) << console;
+    EXPECT_EQ(persistence.loadSettings(), model->settings());
+
+    model->takeBreak(BreakKind::micro);
+    const auto* onBreak = std::get_if<phase::OnBreak>(&model->phase());
+    ASSERT_NE(onBreak, nullptr);
+    EXPECT_DOUBLE_EQ((onBreak->endsAt - onBreak->startedAt).count(), 60.0);
+
+    // A file within the bounds is neither changed nor written again.
+    const int saves = persistence.settingsSaves;
+    testing::internal::CaptureStderr();
+    makeModel();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(persistence.settingsSaves, saves);
+}
+
 TEST_F(AppModelTest, LaunchAtLoginSettingFollowsOnlyASuccessfulChange) {
     loginItem.accept = false;
     EXPECT_FALSE(model->setLaunchAtLogin(true));

@@ -1,6 +1,7 @@
 // The settings window as its views read it: the model on fake ports and a manual clock, no QML.
 
 #include <functional>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "app/settings_bounds.hpp"
 #include "model_rig.hpp"
 #include "ui/settings_view_model.hpp"
 
@@ -151,6 +153,23 @@ TEST(SettingsPicker, EachPickerShowsItsFieldWithItsOwnLabels) {
         EXPECT_EQ(c.picker->currentLabel(), c.current);
         EXPECT_EQ(c.picker->labels().size(), c.count);
         EXPECT_TRUE(c.picker->enabled());
+    }
+}
+
+// The model lowers a file's durations to the most the window offers: the two must agree.
+TEST(SettingsPicker, TheLastChoiceOfEachPickerIsTheBoundTheModelKeepsTo) {
+    Window w;
+    const std::map<std::string, ChoicePickerModel*> pickers{
+        {"microEveryMinutes", w.vm->microEvery()},   {"microSeconds", w.vm->microDuration()},
+        {"longEveryMinutes", w.vm->longEvery()},     {"longMinutes", w.vm->longDuration()},
+        {"headsUpSeconds", w.vm->headsUp()},         {"naturalBreakMinutes", w.vm->naturalBreak()},
+        {"blinkEveryMinutes", w.vm->blinkEvery()},   {"postureEveryMinutes", w.vm->postureEvery()},
+    };
+    ASSERT_EQ(offeredBounds().size(), pickers.size());
+    for (const OfferedBound& bound : offeredBounds()) {
+        SCOPED_TRACE(bound.field);
+        ASSERT_TRUE(pickers.count(bound.field));
+        EXPECT_EQ(pickers.at(bound.field)->values().last(), bound.largest);
     }
 }
 
