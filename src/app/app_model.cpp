@@ -121,6 +121,10 @@ void AppModel::detectSleepGap() {
     if (slept >= naturalBreakSeconds()) {
         m_scheduler.didSleep(m_ports.clock.now());
         m_sleepCounted = true;  // an announced wake that follows is the same sleep
+    } else if (std::abs(jumped) >= clockJumpSeconds && std::holds_alternative<phase::OnBreak>(m_scheduler.phase())) {
+        qCDebug(lcModel).noquote() << "the clock was set" << (jumped > 0 ? "forward" : "back") << "by" << std::abs(jumped)
+                                  << "s; the break keeps its length";
+        m_breakShift += jumped;
     } else if (std::abs(jumped) >= clockJumpSeconds) {
         qCDebug(lcModel).noquote() << "the clock was set" << (jumped > 0 ? "forward" : "back") << "by" << std::abs(jumped)
                                   << "s; the break timers restart";
@@ -180,7 +184,7 @@ void AppModel::saveHistory() {
 
 void AppModel::tick() {
     detectSleepGap();
-    m_now = m_ports.clock.now();
+    m_now = m_ports.clock.now() - Seconds{m_breakShift};
     followZoneForMorningPause();
     endOverlongBreak();
     const double idle = m_idle = m_ports.input.idleSeconds();
@@ -197,7 +201,8 @@ void AppModel::apply(const Events& events) {
     bool recorded = false;
     for (const auto& event : events) {
         if (auto* record = std::get_if<event::Record>(&event)) {
-            m_history.push_back(BreakRecord{m_now, record->kind, record->outcome});
+            // Dated by the wall clock, even for a break that kept to the monotonic one.
+            m_history.push_back(BreakRecord{m_now + Seconds{m_breakShift}, record->kind, record->outcome});
             recorded = true;
         } else if (std::holds_alternative<event::Blink>(event)) {
             if (onBlink) onBlink();
@@ -212,6 +217,13 @@ void AppModel::apply(const Events& events) {
 }
 
 void AppModel::publishPhase() {
+    if (m_breakShift != 0 && !std::holds_alternative<phase::OnBreak>(m_scheduler.phase())) {
+        // The break that kept its length across a jump is over: back to the wall clock, and the
+        // timers restart from it as after any jump.
+        m_breakShift = 0;
+        m_now = m_ports.clock.now();
+        m_scheduler.didSleep(m_now);
+    }
     const Phase& next = m_scheduler.phase();
     if (next != m_phase) {
         const bool wasOnBreak = std::holds_alternative<phase::OnBreak>(m_phase);

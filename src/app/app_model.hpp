@@ -272,6 +272,9 @@ private:
     std::optional<Instant> m_sleptAt;
     QTimer m_timer;
     QTimer m_askTimer;
+    // How far the wall clock jumped during the break under way: the break keeps to the monotonic
+    // clock, so until it ends the scheduler's time is the wall clock less this.
+    double m_breakShift = 0;
     bool m_started = false;  // ticking, and watching the clocks for sleeps and jumps
     double m_idle = 0;  // the last tick's idle seconds
     std::optional<Instant> m_quietUntil;

@@ -54,6 +54,7 @@ struct BreakWatch {
             ++breaks;
         } else if (!onBreak && breakStart) {
             EXPECT_LE(mono - *breakStart, breakLength + 1) << "a break outlasted its setting";
+            EXPECT_GE(mono - *breakStart, breakLength) << "a break ended early";
             lastBreakEnd = mono;
             breakStart.reset();
         }
