@@ -117,12 +117,7 @@ bool Persistence::save(const Settings& settings) {
 
 bool Persistence::save(const std::vector<BreakRecord>& history, Instant now) {
     if (m_historyBlocked) return false;
-    const Instant cutoff = now - Seconds{retentionSeconds};
-    nlohmann::json kept = nlohmann::json::array();
-    for (const auto& record : history) {
-        if (record.date >= cutoff) kept.push_back(record);
-    }
-    return write(historyPath(), encode(kept));
+    return write(historyPath(), encode(nlohmann::json(HistoryRetention::kept(history, now))));
 }
 
 void Persistence::deleteAll() {

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "app/history_retention.hpp"
 #include "core/settings.hpp"
 #include "core/stats.hpp"
 
@@ -15,7 +16,7 @@ namespace tarnwick {
 class Persistence {
 public:
     // Records older than this many seconds are left out of the history file.
-    static constexpr double retentionSeconds = 400.0 * 86400.0;
+    static constexpr double retentionSeconds = HistoryRetention::keepSeconds;
 
     // `folder` is the data folder; it is created, with its parents, when first used.
     explicit Persistence(QString folder);
@@ -43,7 +44,8 @@ public:
 
     // Atomic writes; failures are silent and answer false.
     virtual bool save(const Settings& settings);
-    // Writes the records of the last 400 days before `now`; a record exactly at the limit stays.
+    // Writes the records of the last 400 days (HistoryRetention: a wrong clock costs none); a record
+    // exactly at the limit stays.
     virtual bool save(const std::vector<BreakRecord>& history, Instant now);
     // Removes both files; the folder stays. Failures are silent.
     void deleteAll();

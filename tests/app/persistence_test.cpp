@@ -111,10 +111,10 @@ TEST_F(PersistenceTest, FarDatesSurviveASaveAndALoadUnchanged) {
     persistence.folder();
     writeAll(persistence.historyPath(), text);
     ASSERT_EQ(persistence.loadHistory(), far);
-    // Saving leaves out the year-0 record (older than 400 days) and keeps the other as it was read.
+    // No history of 400 days follows the year-0 record, so it is not plainly old: both stay, as read.
     ASSERT_TRUE(persistence.save(far, instantAt(now)));
     EXPECT_TRUE(readAll(persistence.historyPath()).contains("\"9999-12-31T23:59:59Z\""));
-    EXPECT_EQ(persistence.loadHistory(), std::vector<BreakRecord>{far.back()});
+    EXPECT_EQ(persistence.loadHistory(), far);
 }
 
 TEST_F(PersistenceTest, TwoBadFilesInTheSameSecondKeepBothCopies) {
@@ -127,17 +127,16 @@ TEST_F(PersistenceTest, TwoBadFilesInTheSameSecondKeepBothCopies) {
 }
 
 TEST_F(PersistenceTest, HistoryKeepsFourHundredDaysWithWholeSecondDates) {
-    const std::vector<BreakRecord> history{
-        {instantAt(now - 401 * 86400.0), BreakKind::micro, Outcome::taken},
-        {instantAt(now - 400 * 86400.0), BreakKind::long_, Outcome::skipped},  // exactly at the limit
-        {instantAt(now - 399 * 86400.0 + 0.6), BreakKind::micro, Outcome::natural},
-    };
+    // A break a day for 401 days, the last of them just now, with one record at a fraction of a second.
+    std::vector<BreakRecord> history;
+    for (int day = 401; day >= 0; --day) history.push_back({instantAt(now - day * 86400.0), BreakKind::micro, Outcome::taken});
+    history[2].date = instantAt(now - 399 * 86400.0 + 0.6);
     ASSERT_TRUE(persistence.save(history, instantAt(now)));
     const auto loaded = persistence.loadHistory();
-    ASSERT_EQ(loaded.size(), 2u);
-    EXPECT_EQ(loaded[0], history[1]);
+    ASSERT_EQ(loaded.size(), 401u) << "only the record of 401 days ago goes";
+    EXPECT_EQ(loaded[0], history[1]) << "the one exactly at the limit stays";
     EXPECT_EQ(loaded[1].date, instantAt(now - 399 * 86400.0));
-    EXPECT_EQ(history.size(), 3u);
+    EXPECT_EQ(history.size(), 402u);
 
     // The export holds the whole list, with its keys in order.
     const QString destination = temp.path() + QStringLiteral("/tarnwick-data.json");
@@ -149,7 +148,7 @@ TEST_F(PersistenceTest, HistoryKeepsFourHundredDaysWithWholeSecondDates) {
     EXPECT_LT(historyKey, settingsKey);
     const json envelope = json::parse(text);
     EXPECT_EQ(envelope.at("exportedAt"), "2026-05-28T20:26:40Z");
-    EXPECT_EQ(envelope.at("history").size(), 3u);
+    EXPECT_EQ(envelope.at("history").size(), 402u);
     EXPECT_EQ(envelope.at("settings").get<Settings>(), Settings{});
     EXPECT_LT(text.find("\"blinkEveryMinutes\""), text.find("\"customMessages\""));
 }
@@ -178,4 +177,73 @@ TEST_F(PersistenceTest, FailedSavesAreSilentAndDeleteRemovesBothFiles) {
     EXPECT_FALSE(QFile::exists(persistence.settingsPath()));
     EXPECT_FALSE(QFile::exists(persistence.historyPath()));
     EXPECT_TRUE(QDir(folder).exists());
+}
+
+// A clock set wrong, for a run or for good, never costs records: a save trims only what the history
+// itself shows to be more than 400 days old.
+TEST(HistoryRetention, AClockYearsAheadOrBehindLosesNoRecord) {
+    constexpr double day = 86400, year = 365 * day;
+    // 100 records, one every 20 minutes, ending an hour before `now`.
+    auto hundred = [](double from) {
+        std::vector<BreakRecord> records;
+        for (int i = 0; i < 100; ++i) records.push_back({instantAt(from + i * 1200.0), BreakKind::micro, Outcome::taken});
+        return records;
+    };
+    auto plus = [](std::vector<BreakRecord> records, double at, std::size_t count = 1) {
+        for (std::size_t i = 0; i < count; ++i) records.push_back({instantAt(at + double(i)), BreakKind::long_, Outcome::skipped});
+        return records;
+    };
+    const double before = now - 100 * 1200.0 - 3600;
+    struct Case {
+        const char* name;
+        std::vector<BreakRecord> history;
+        double savedAt;
+    } cases[] = {
+        // The run after the clock went ahead records its breaks at the wrong time and saves them.
+        {"401 days ahead", plus(hundred(before), now + 401 * day), now + 401 * day},
+        {"three years ahead", plus(hundred(before), now + 3 * year, 5), now + 3 * year + 4},
+        {"ahead, then set right again", plus(plus(hundred(before), now + 3 * year, 5), now + 600), now + 600},
+        {"three years behind", plus(hundred(before), now - 3 * year, 5), now - 3 * year + 4},
+        // The breaks recorded while the clock was years behind look older than 400 days once it is right.
+        {"behind, then set right again", plus(plus(hundred(before), now - 3 * year, 5), now + 600), now + 600},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        Persistence p(dir.path());
+        ASSERT_TRUE(p.save(c.history, instantAt(c.savedAt)));
+        const auto loaded = p.loadHistory();
+        EXPECT_EQ(loaded.size(), c.history.size());
+        // Trimmed again later at the right time, the history is the same.
+        ASSERT_TRUE(p.save(loaded, instantAt(now + 3600)));
+        EXPECT_EQ(p.loadHistory().size(), c.history.size());
+    }
+}
+
+TEST(HistoryRetention, DailyUseStillKeepsExactlyTheLastFourHundredDays) {
+    constexpr double day = 86400;
+    struct Case {
+        const char* name;
+        int days;                // a break a day, the last one now
+        int holidayFrom, holidayTo;  // days ago without any break, both included
+        std::size_t kept;
+    } cases[] = {
+        {"a year and a half", 550, -1, -1, 401},
+        {"with three weeks away", 550, 120, 140, 401 - 21},
+        {"with a long weekend away", 450, 300, 302, 401 - 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<BreakRecord> history;
+        for (int ago = c.days; ago >= 0; --ago) {
+            if (ago > c.holidayTo || ago < c.holidayFrom) history.push_back({instantAt(now - ago * day), BreakKind::micro, Outcome::taken});
+        }
+        QTemporaryDir dir;
+        Persistence p(dir.path());
+        ASSERT_TRUE(p.save(history, instantAt(now)));
+        const auto loaded = p.loadHistory();
+        EXPECT_EQ(loaded.size(), c.kept);
+        ASSERT_FALSE(loaded.empty());
+        EXPECT_EQ(loaded.front().date, instantAt(now - 400 * day));
+    }
 }
