@@ -1,5 +1,7 @@
 #include "app/persistence.hpp"
 
+#include <cerrno>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -7,7 +9,11 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 #include <nlohmann/json.hpp>
+
+#include "app/export_file.hpp"
 
 namespace tarnwick {
 
@@ -15,6 +21,21 @@ namespace {
 
 const QString settingsName = QStringLiteral("settings.json");
 const QString historyName = QStringLiteral("history.json");
+
+// Creates the folder and any missing parents, each for the user alone, as the XDG base directory
+// rules ask; folders that exist keep their modes. Failures show up as failed file operations.
+void makeFolder(const QString& folder) {
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    if (QFileInfo(clean).isDir()) return;
+    qsizetype from = 1;
+    for (;;) {
+        const qsizetype slash = clean.indexOf(u'/', from);
+        const QString part = slash < 0 ? clean : clean.left(slash);
+        if (::mkdir(QFile::encodeName(part).constData(), 0700) != 0 && errno != EEXIST) return;
+        if (slash < 0) return;
+        from = slash + 1;
+    }
+}
 
 }  // namespace
 
@@ -27,7 +48,7 @@ QString Persistence::defaultFolder() {
 }
 
 QString Persistence::folder() const {
-    QDir().mkpath(m_folder);  // a failure shows up as failed file operations
+    makeFolder(m_folder);
     return m_folder;
 }
 
@@ -57,20 +78,19 @@ bool Persistence::setAside(const QString& path) {
     return QFile::rename(path, target);
 }
 
-bool Persistence::write(const QString& path, const QByteArray& contents, QString* error) const {
+bool Persistence::write(const QString& path, const QByteArray& contents) const {
+    const bool fresh = !QFileInfo::exists(path);
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write itself: a failure met only while the buffer
     // is flushed at commit would still let the short file replace the good one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(contents) != contents.size()) {
-        if (error) *error = file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    // A new file is the user's alone; one that exists keeps the mode it has (QSaveFile copies it).
+    if ((fresh && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
+        file.write(contents) != contents.size()) {
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return file.commit();
 }
 
 Settings Persistence::loadSettings() {
@@ -132,9 +152,7 @@ std::optional<QString> Persistence::exportTo(const Settings& settings, const std
         {"history", history},
         {"settings", settings},
     };
-    QString error;
-    if (write(destination, encode(envelope), &error)) return std::nullopt;
-    return error;
+    return writeExportFile(destination, encode(envelope));
 }
 
 }  // namespace tarnwick

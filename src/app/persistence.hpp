@@ -18,7 +18,8 @@ public:
     // Records older than this many seconds are left out of the history file.
     static constexpr double retentionSeconds = HistoryRetention::keepSeconds;
 
-    // `folder` is the data folder; it is created, with its parents, when first used.
+    // `folder` is the data folder; it is created, with its parents, for the user alone (0700) when
+    // first used. Files it creates are the user's alone too (0600); existing ones keep their modes.
     explicit Persistence(QString folder);
     virtual ~Persistence() = default;
 
@@ -50,8 +51,10 @@ public:
     // Removes both files; the folder stays. Failures are silent.
     void deleteAll();
 
-    // Writes {exportedAt, history, settings} to `destination`. On failure, answers the system's own
-    // description of it ("No such file or directory"), for the caller to put in its own sentence.
+    // Writes {exportedAt, history, settings} to `destination`, never through a symbolic link, as a
+    // file for the user alone when it is new. On failure, answers the system's own description of
+    // it ("No such file or directory") or "<name> is a symbolic link", for the caller to put in its
+    // own sentence.
     std::optional<QString> exportTo(const Settings& settings, const std::vector<BreakRecord>& history, Instant now,
                                     const QString& destination);
 
@@ -62,7 +65,7 @@ private:
     enum class Read { missing, unreadable, ok };
     Read readFile(const QString& path, QByteArray& contents) const;
     bool setAside(const QString& path);
-    bool write(const QString& path, const QByteArray& contents, QString* error = nullptr) const;
+    bool write(const QString& path, const QByteArray& contents) const;
 
     QString m_folder;
     // A file that could not be set aside is never overwritten in this run.

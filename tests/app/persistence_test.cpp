@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
 
 #include "app/persistence.hpp"
@@ -29,6 +32,22 @@ void writeAll(const QString& path, const QByteArray& contents) {
 QStringList setAside(const QString& folder, const QString& name) {
     return QDir(folder).entryList({name + QStringLiteral(".unreadable-*")}, QDir::Files);
 }
+
+// The permission bits of a path, without following a final symbolic link; -1 when there is none.
+int modeOf(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// The usual umask of a desktop session, for as long as it lives.
+class UsualUmask {
+public:
+    UsualUmask() : m_saved(::umask(022)) {}
+    ~UsualUmask() { ::umask(m_saved); }
+
+private:
+    mode_t m_saved;
+};
 
 class PersistenceTest : public ::testing::Test {
 protected:
@@ -245,5 +264,75 @@ TEST(HistoryRetention, DailyUseStillKeepsExactlyTheLastFourHundredDays) {
         EXPECT_EQ(loaded.size(), c.kept);
         ASSERT_FALSE(loaded.empty());
         EXPECT_EQ(loaded.front().date, instantAt(now - 400 * day));
+    }
+}
+
+TEST_F(PersistenceTest, ExportRefusesASymbolicLinkAndCreatesAPrivateFile) {
+    UsualUmask umask;
+    const QString victim = temp.path() + QStringLiteral("/someone-elses.txt");
+    writeAll(victim, "theirs\n");
+    struct Case {
+        const char* name;
+        QString target;
+    } cases[] = {{"a link to a file", victim}, {"a link to nothing yet", temp.path() + QStringLiteral("/planted.json")}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString destination = temp.path() + QStringLiteral("/tarnwick-data.json");
+        QFile::remove(destination);
+        ASSERT_TRUE(QFile::link(c.target, destination));
+        const auto error = persistence.exportTo(Settings{}, {}, instantAt(now), destination);
+        ASSERT_TRUE(error.has_value());
+        EXPECT_TRUE(error->contains(QStringLiteral("symbolic link"))) << error->toStdString();
+        EXPECT_EQ(QFileInfo(destination).symLinkTarget(), QFileInfo(c.target).absoluteFilePath()) << "the link stays";
+        EXPECT_EQ(readAll(victim), "theirs\n");
+        EXPECT_FALSE(QFile::exists(temp.path() + QStringLiteral("/planted.json")));
+        ASSERT_TRUE(QFile::remove(destination));
+    }
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1)
+        << "no temporary file is left";
+
+    // A new export is for the user alone; one that replaces an older keeps the mode that one had.
+    const QString fresh = temp.path() + QStringLiteral("/fresh.json");
+    ASSERT_EQ(persistence.exportTo(Settings{}, {}, instantAt(now), fresh), std::nullopt);
+    EXPECT_EQ(modeOf(fresh), 0600);
+    const QString shared = temp.path() + QStringLiteral("/shared.json");
+    writeAll(shared, "older export");
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0640), 0);
+    ASSERT_EQ(persistence.exportTo(Settings{}, {}, instantAt(now), shared), std::nullopt);
+    EXPECT_EQ(modeOf(shared), 0640);
+    EXPECT_TRUE(readAll(shared).contains("\"exportedAt\""));
+}
+
+TEST(PersistenceModes, WhatTarnwickCreatesIsPrivateAndWhatTheUserChoseStays) {
+    UsualUmask umask;
+    QTemporaryDir temp;
+    {
+        SCOPED_TRACE("nothing there yet");
+        const QString share = temp.path() + QStringLiteral("/new/share"), folder = share + QStringLiteral("/Tarnwick");
+        Persistence p(folder);
+        ASSERT_TRUE(p.save(Settings{}));
+        ASSERT_TRUE(p.save(std::vector<BreakRecord>{{instantAt(now), BreakKind::micro, Outcome::taken}}, instantAt(now)));
+        EXPECT_EQ(modeOf(folder), 0700);
+        EXPECT_EQ(modeOf(share), 0700) << "parents it makes are private too";
+        EXPECT_EQ(modeOf(p.settingsPath()), 0600);
+        EXPECT_EQ(modeOf(p.historyPath()), 0600);
+        // Rewritten, they stay so.
+        ASSERT_TRUE(p.save(Settings{}));
+        EXPECT_EQ(modeOf(p.settingsPath()), 0600);
+    }
+    {
+        SCOPED_TRACE("a folder and a file the user made");
+        const QString folder = temp.path() + QStringLiteral("/mine/Tarnwick");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0750), 0);
+        writeAll(folder + QStringLiteral("/settings.json"), "{}");
+        ASSERT_EQ(::chmod(QFile::encodeName(folder + QStringLiteral("/settings.json")).constData(), 0644), 0);
+        Persistence p(folder);
+        EXPECT_EQ(p.loadSettings(), Settings{});
+        ASSERT_TRUE(p.save(Settings{}));
+        ASSERT_TRUE(p.save(std::vector<BreakRecord>{}, instantAt(now)));
+        EXPECT_EQ(modeOf(folder), 0750);
+        EXPECT_EQ(modeOf(p.settingsPath()), 0644);
+        EXPECT_EQ(modeOf(p.historyPath()), 0600);
     }
 }
