@@ -3,6 +3,7 @@
 // The settings and the break history on disk, and the user's export.
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -34,9 +35,14 @@ public:
     QString historyPath() const;
 
     // Defaults when the file is missing or unreadable. A file that exists but cannot be read or
-    // decoded is first renamed to "<name>.unreadable-<UTC time>" so that nothing is overwritten.
+    // decoded (too large or too deeply nested included) is first renamed to
+    // "<name>.unreadable-<UTC time>" so that nothing is overwritten, and one console line names it.
+    // Only regular files are read, without ever waiting: anything else in a file's place (a named
+    // pipe, a folder) is not data to set aside; it stays as it is, and is not replaced by a save
+    // while it is there.
     Settings loadSettings();
-    // Empty when the file is missing or unreadable (set aside as above).
+    // The records of the history file. A list with elements that are not records keeps the others,
+    // and the file is set aside as above; so is one that cannot be read at all, which loads empty.
     std::vector<BreakRecord> loadHistory();
     // When the data folder could not be made at the last load and exists now: the history it holds
     // (someone else may have put it there), read once, so that the first save adds to it instead of
@@ -62,9 +68,14 @@ public:
     static QByteArray encode(const nlohmann::json& json);
 
 private:
-    enum class Read { missing, unreadable, ok };
-    Read readFile(const QString& path, QByteArray& contents) const;
-    bool setAside(const QString& path);
+    enum class Read { missing, notAFile, unreadable, ok };
+    // Reads at most `limitBytes`; `fault` says why not, or what is there instead of a file.
+    Read readFile(const QString& path, std::size_t limitBytes, std::string& contents, QString& fault) const;
+    // The new name, or empty with `error` set.
+    QString setAside(const QString& path, QString& error);
+    // Sets the file aside and says so on one console line: "<path> <problem> (<fault>); it was
+    // renamed to <new path>, and <outcome>." False when it could not be renamed.
+    bool setAsideAndTell(const QString& path, const QString& problem, const QString& fault, const QString& outcome);
     bool write(const QString& path, const QByteArray& contents) const;
 
     QString m_folder;

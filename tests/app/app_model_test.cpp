@@ -308,7 +308,7 @@ TEST_F(AppModelTest, DeleteAllDataKeepsLaunchAtLoginAndOnboarding) {
     EXPECT_FALSE(QFile::exists(persistence.settingsPath()));
 }
 
-TEST_F(AppModelTest, CorruptHistoryIsSetAsideAndOnlyNewRecordsAreSaved) {
+TEST_F(AppModelTest, ABadRecordIsLeftOutTheFileSetAsideAndTheGoodOnesKept) {
     QDir().mkpath(folder);
     const QByteArray corrupt =
         R"([{"date":"2026-03-01T08:15:00Z","kind":"micro","outcome":"taken"},{"date":"bad","kind":"micro","outcome":"taken"}])";
@@ -318,7 +318,9 @@ TEST_F(AppModelTest, CorruptHistoryIsSetAsideAndOnlyNewRecordsAreSaved) {
         file.write(corrupt);
     }
     makeModel();
-    EXPECT_TRUE(model->history().empty());
+    const BreakRecord good{parseDate("2026-03-01T08:15:00Z"), BreakKind::micro, Outcome::taken};
+    EXPECT_EQ(model->history(), std::vector<BreakRecord>{good});
+    EXPECT_EQ(model->historyCount(), 1);
     model->takeBreak(BreakKind::long_);
     model->skip();
     const auto aside = QDir(folder).entryList({QStringLiteral("history.json.unreadable-*")});
@@ -326,8 +328,10 @@ TEST_F(AppModelTest, CorruptHistoryIsSetAsideAndOnlyNewRecordsAreSaved) {
     QFile kept(folder + u'/' + aside.first());
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), corrupt);
-    ASSERT_EQ(persistence.loadHistory().size(), 1u);
-    EXPECT_EQ(persistence.loadHistory()[0].outcome, Outcome::skipped);
+    const auto onDisk = persistence.loadHistory();
+    ASSERT_EQ(onDisk.size(), 2u);
+    EXPECT_EQ(onDisk[0], good);
+    EXPECT_EQ(onDisk[1].outcome, Outcome::skipped);
 }
 
 TEST_F(AppModelTest, LaunchAtLoginIsBroughtIntoLineWithTheSetting) {

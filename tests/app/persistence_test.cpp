@@ -10,9 +10,11 @@
 #include <nlohmann/json.hpp>
 
 #include "app/persistence.hpp"
+#include "console_capture.hpp"
 
 using namespace tarnwick;
 using nlohmann::json;
+using tarnwick::fakes::ConsoleCapture;
 
 namespace {
 
@@ -48,6 +50,10 @@ public:
 private:
     mode_t m_saved;
 };
+
+QString record(const char* date, const char* kind = "micro", const char* outcome = "taken") {
+    return QStringLiteral(R"({"date":"%1","kind":"%2","outcome":"%3"})").arg(date, kind, outcome);
+}
 
 class PersistenceTest : public ::testing::Test {
 protected:
@@ -91,10 +97,9 @@ TEST_F(PersistenceTest, UnreadableFilesAreSetAsideByteForByteBeforeDefaultsAreUs
         {"settings with a wrong type", R"({"microEnabled": "yes", "longMinutes": 10})", true},
         {"settings that are not JSON", "microEnabled = true", true},
         {"history that is not an array", R"({"date": "2026-03-02T08:15:00Z"})", false},
-        {"history with one bad outcome",
-         R"([{"date":"2026-03-02T08:15:00Z","kind":"micro","outcome":"taken"},)"
-         R"({"date":"2026-03-02T08:35:00Z","kind":"micro","outcome":"Taken"}])",
-         false},
+        {"history whose only record has a bad outcome",
+         R"([{"date":"2026-03-02T08:35:00Z","kind":"micro","outcome":"Taken"}])", false},
+        {"history cut off", R"([{"date":"2026-03-02T08:15:00Z","kind":"micro","outcome":"tak)", false},
         {"history with a date past year 9999",
          R"([{"date":"9999-12-31T23:59:59-01:00","kind":"micro","outcome":"taken"}])", false},
     };
@@ -335,4 +340,124 @@ TEST(PersistenceModes, WhatTarnwickCreatesIsPrivateAndWhatTheUserChoseStays) {
         EXPECT_EQ(modeOf(p.settingsPath()), 0644);
         EXPECT_EQ(modeOf(p.historyPath()), 0600);
     }
+}
+
+TEST_F(PersistenceTest, AHistoryWithBadRecordsKeepsTheGoodOnesAndSaysWhereTheOriginalWent) {
+    const QByteArray contents = (QStringLiteral("[") + record("2026-03-02T08:15:00Z") + u',' +
+                                 record("2026-03-02T08:35:00Z", "micro", "Taken") + QStringLiteral(",17,") +
+                                 record("2026-03-02T09:00:00Z", "long", "skipped") + u',' +
+                                 QStringLiteral(R"({"date":"yesterday","kind":"micro","outcome":"taken"}])"))
+                                    .toUtf8();
+    persistence.folder();
+    writeAll(persistence.historyPath(), contents);
+    ConsoleCapture console;
+    const auto loaded = persistence.loadHistory();
+    const std::string line = console.text();
+    EXPECT_EQ(loaded, (std::vector<BreakRecord>{{parseDate("2026-03-02T08:15:00Z"), BreakKind::micro, Outcome::taken},
+                                                {parseDate("2026-03-02T09:00:00Z"), BreakKind::long_, Outcome::skipped}}));
+    const auto aside = setAside(folder, "history.json");
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(readAll(folder + u'/' + aside.first()), contents) << "the original is kept byte for byte";
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
+    EXPECT_EQ(line.rfind("Tarnwick: ", 0), 0u) << line;
+    EXPECT_NE(line.find((folder + u'/' + aside.first()).toStdString()), std::string::npos) << line;
+    EXPECT_NE(line.find("2 readable records"), std::string::npos) << line;
+
+    // The next save writes the good records, and the copy set aside stays as it was.
+    ASSERT_TRUE(persistence.save(loaded, instantAt(now)));
+    EXPECT_EQ(Persistence(folder).loadHistory(), loaded);
+    EXPECT_EQ(readAll(folder + u'/' + aside.first()), contents);
+}
+
+TEST(PersistenceConsole, EveryFileSetAsideIsNamedOnOneConsoleLine) {
+    struct Case {
+        const char* name;
+        const char* file;
+        QByteArray contents;
+    } cases[] = {
+        {"settings that are not JSON", "settings.json", "microEnabled = true"},
+        {"settings with a wrong type", "settings.json", R"({"microEnabled": "yes"})"},
+        {"history that is not JSON", "history.json", "[{"},
+        {"history that is not a list", "history.json", R"({"date": "2026-03-02T08:15:00Z"})"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        Persistence p(dir.path());
+        writeAll(dir.filePath(QString::fromLatin1(c.file)), c.contents);
+        ConsoleCapture console;
+        p.loadSettings();
+        p.loadHistory();
+        const std::string line = console.text();
+        const auto aside = setAside(dir.path(), QString::fromLatin1(c.file));
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
+        EXPECT_EQ(line.rfind("Tarnwick: ", 0), 0u) << line;
+        EXPECT_NE(line.find(dir.filePath(aside.first()).toStdString()), std::string::npos) << line;
+    }
+    // Files that read well say nothing.
+    QTemporaryDir dir;
+    Persistence p(dir.path());
+    p.save(Settings{});
+    p.save(std::vector<BreakRecord>{{instantAt(now), BreakKind::micro, Outcome::taken}}, instantAt(now));
+    ConsoleCapture console;
+    p.loadSettings();
+    p.loadHistory();
+    EXPECT_EQ(console.text(), "");
+}
+
+TEST_F(PersistenceTest, FilesBeyondTheSizeCapOrNestedTooDeepAreSetAsideWhole) {
+    const QString good = record("2026-03-02T08:15:00Z");
+    QByteArray huge = ("[" + good + ",").toUtf8();
+    huge.append(QByteArray(qsizetype(64) << 20, ' '));
+    huge.append(good.toUtf8() + "]");
+    QByteArray deep = ("[" + good + "," + QStringLiteral(R"({"date":"2026-03-02T08:35:00Z","kind":"micro","outcome":"taken","note":)")).toUtf8();
+    deep.append(QByteArray(200, '[') + QByteArray(200, ']') + "}]");
+    struct Case {
+        const char* name;
+        const char* file;
+        QByteArray contents;
+    } cases[] = {
+        {"a valid history larger than any real one", "history.json", huge},
+        {"a record nested 200 levels deep", "history.json", deep},
+        {"settings nested 200 levels deep",
+         "settings.json", R"({"customMessages": [)" + QByteArray(200, '[') + QByteArray(200, ']') + "]}"},
+        {"settings of two megabytes", "settings.json",
+         R"({"customMessages": [")" + QByteArray(2 << 20, 'x') + "\"]}"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        Persistence p(dir.path());
+        const QString path = dir.filePath(QString::fromLatin1(c.file));
+        writeAll(path, c.contents);
+        ConsoleCapture console;
+        EXPECT_EQ(p.loadSettings(), Settings{});
+        const auto history = p.loadHistory();
+        console.text();
+        EXPECT_LE(history.size(), 1u) << "at most the record before the deep one";
+        const auto aside = setAside(dir.path(), QString::fromLatin1(c.file));
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(QFileInfo(dir.filePath(aside.first())).size(), c.contents.size());
+        EXPECT_FALSE(QFile::exists(path));
+    }
+}
+
+TEST_F(PersistenceTest, SomethingOtherThanAFileIsNeitherReadNorMovedNorReplaced) {
+    persistence.folder();
+    ASSERT_TRUE(QDir().mkpath(persistence.settingsPath()));
+    ASSERT_TRUE(QDir().mkpath(persistence.historyPath()));
+    ConsoleCapture console;
+    EXPECT_EQ(persistence.loadSettings(), Settings{});
+    EXPECT_TRUE(persistence.loadHistory().empty());
+    const std::string lines = console.text();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
+    EXPECT_TRUE(QFileInfo(persistence.settingsPath()).isDir());
+    EXPECT_TRUE(QFileInfo(persistence.historyPath()).isDir());
+    EXPECT_TRUE(QDir(folder).entryList({QStringLiteral("*.unreadable-*")}, QDir::AllEntries).isEmpty());
+    EXPECT_FALSE(persistence.save(Settings{}));
+    EXPECT_FALSE(persistence.save(std::vector<BreakRecord>{}, instantAt(now)));
+    // Once it is gone, saving works again.
+    ASSERT_TRUE(QDir(persistence.settingsPath()).removeRecursively());
+    EXPECT_TRUE(persistence.save(Settings{}));
 }
