@@ -2,6 +2,7 @@
 
 // The settings and the break history on disk, and the user's export.
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@
 
 namespace tarnwick {
 
+// The history may be saved from a thread of its own (HistorySaver) while the rest runs on the main
+// thread: the two files are written apart, and what both sides read is atomic.
 class Persistence {
 public:
     // Records older than this many seconds are left out of the history file.
@@ -52,7 +55,7 @@ public:
     // Atomic writes; failures are silent and answer false.
     virtual bool save(const Settings& settings);
     // Writes the records of the last 400 days (HistoryRetention: a wrong clock costs none); a record
-    // exactly at the limit stays.
+    // exactly at the limit stays. Safe to call from another thread than the rest.
     virtual bool save(const std::vector<BreakRecord>& history, Instant now);
     // Removes both files; the folder stays. Failures are silent.
     void deleteAll();
@@ -80,8 +83,8 @@ private:
 
     QString m_folder;
     // A file that could not be set aside is never overwritten in this run.
-    bool m_settingsBlocked = false;
-    bool m_historyBlocked = false;
+    std::atomic<bool> m_settingsBlocked = false;
+    std::atomic<bool> m_historyBlocked = false;
     bool m_historyMissed = false;  // the folder was not there when the history was loaded
 };
 
