@@ -62,7 +62,8 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
       m_history(persistence.loadHistory()),
       m_now(ports.clock.now()),
       m_scheduler(m_settings, m_now),
-      m_settingsModel(*this) {
+      m_settingsModel(*this),
+      m_historySaver(persistence, [this](bool saved) { historySaved(saved); }) {
     m_timer.setInterval(1000);
     m_timer.setTimerType(Qt::PreciseTimer);  // countdowns step evenly
     connect(&m_timer, &QTimer::timeout, this, &AppModel::tick);
@@ -179,8 +180,19 @@ void AppModel::saveHistory() {
         m_history.insert(m_history.begin(), earlier->begin(), earlier->end());
         m_historyMoved = true;
     }
-    m_historyUnsaved = !m_persistence.save(m_history, m_now);
+    // Trimming, encoding and writing a year's history take long enough to stall the interface: they
+    // run on the saver's thread, from a copy.
+    m_historySaver.save(m_history, m_now);
 }
+
+void AppModel::historySaved(bool saved) {
+    if (saved == !m_historyUnsaved) return;
+    m_historyUnsaved = !saved;
+    if (m_historyUnsaved) m_retryCountdown = retryEveryTicks;
+    scheduleTick();  // every second while a retry waits
+}
+
+void AppModel::finishSaves() { m_historySaver.finish(); }
 
 void AppModel::tick() {
     detectSleepGap();
@@ -193,6 +205,7 @@ void AppModel::tick() {
         busy = SystemSignals::busyReason(m_settings, m_ports.probes, m_ports.input);
     }
     apply(m_scheduler.tick(m_now, Signals{idle, busy}));
+    m_historySaver.collect();  // a save that failed since, when no event loop has told yet
     retryUnsavedSaves();
     publishPhase();
 }
@@ -466,6 +479,7 @@ QString AppModel::exportData(const QString& destination) {
 }
 
 void AppModel::deleteAllData() {
+    m_historySaver.cancel();  // a save still to come would bring the history back
     m_persistence.deleteAll();
     m_historyUnsaved = false;  // nothing left to save
     if (!m_history.empty()) {

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVariantMap>
 
+#include "app/history_saver.hpp"
 #include "app/persistence.hpp"
 #include "app/ports.hpp"
 #include "app/settings_model.hpp"
@@ -122,6 +123,9 @@ public:
     int historyCount() const { return int(m_history.size()); }
     const Scheduler& scheduler() const { return m_scheduler; }
     QString dataFolder() const { return m_persistence.folderPath(); }
+    // The history is written on a thread of its own; this waits until the latest history asked for
+    // is written (or its write failed, which the retry takes up). Quitting does the same.
+    void finishSaves();
 
     std::function<void()> onBlink;
     std::function<void()> onPosture;
@@ -249,6 +253,8 @@ private:
     // it succeeds; the state in memory is never dropped.
     void retryUnsavedSaves();
     void saveHistory();
+    // The outcome of the latest history save, as the saver hands it back on the main thread.
+    void historySaved(bool saved);
     static constexpr int retryEveryTicks = 3;
     // A wall clock that moves this much more or less than the boot clock between two ticks was set.
     static constexpr double clockJumpSeconds = 60;
@@ -306,6 +312,8 @@ private:
     std::int64_t m_skipsUsed = 0;        // skips recorded this week
     bool m_phaseMoved = false, m_settingsMoved = false, m_historyMoved = false;
     SettingsModel m_settingsModel;
+    // Last, so that it goes first: a save that waits or runs is written before the rest goes.
+    HistorySaver m_historySaver;
 };
 
 }  // namespace tarnwick

@@ -1,5 +1,9 @@
 #include "app/persistence.hpp"
 
+#include <cerrno>
+#include <cstdio>
+#include <new>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -7,7 +11,14 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
+
+#include "app/data_readers.hpp"
+#include "app/export_file.hpp"
 
 namespace tarnwick {
 
@@ -15,6 +26,50 @@ namespace {
 
 const QString settingsName = QStringLiteral("settings.json");
 const QString historyName = QStringLiteral("history.json");
+
+// Creates the folder and any missing parents, each for the user alone, as the XDG base directory
+// rules ask; folders that exist keep their modes. Failures show up as failed file operations.
+void makeFolder(const QString& folder) {
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    if (QFileInfo(clean).isDir()) return;
+    qsizetype from = 1;
+    for (;;) {
+        const qsizetype slash = clean.indexOf(u'/', from);
+        const QString part = slash < 0 ? clean : clean.left(slash);
+        if (::mkdir(QFile::encodeName(part).constData(), 0700) != 0 && errno != EEXIST) return;
+        if (slash < 0) return;
+        from = slash + 1;
+    }
+}
+
+// "a named pipe", "a folder", ... for something that is not a regular file.
+QString kindOf(mode_t mode) {
+    if (S_ISFIFO(mode)) return QStringLiteral("a named pipe");
+    if (S_ISDIR(mode)) return QStringLiteral("a folder");
+    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
+    return QStringLiteral("not a regular file");
+}
+
+// Something other than a regular file is where the file should be (a link is followed).
+bool notAFile(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+// One line on the console, however the paths in it are spelled.
+void tell(QString line) {
+    line.replace(u'\n', u' ').replace(u'\r', u' ');
+    std::fprintf(stderr, "Tarnwick: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+QString text(const std::string& value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
+
+QString recordsKept(std::size_t count) {
+    return count == 1 ? QStringLiteral("its 1 readable record is kept")
+                      : QStringLiteral("its %1 readable records are kept").arg(count);
+}
 
 }  // namespace
 
@@ -27,7 +82,7 @@ QString Persistence::defaultFolder() {
 }
 
 QString Persistence::folder() const {
-    QDir().mkpath(m_folder);  // a failure shows up as failed file operations
+    makeFolder(m_folder);
     return m_folder;
 }
 
@@ -40,54 +95,132 @@ QByteArray Persistence::encode(const nlohmann::json& json) {
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
-Persistence::Read Persistence::readFile(const QString& path, QByteArray& contents) const {
-    QFile file(path);
-    if (!file.exists()) return Read::missing;
-    if (!file.open(QIODevice::ReadOnly)) return Read::unreadable;
-    contents = file.readAll();
-    return file.error() == QFileDevice::NoError ? Read::ok : Read::unreadable;
+Persistence::Read Persistence::readFile(const QString& path, std::size_t limitBytes, std::string& contents,
+                                        QString& fault) const {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    // A look before opening, as opening some devices does something; the look after opening is the
+    // one that counts. O_NONBLOCK keeps the open of a named pipe from waiting for a writer.
+    if (::stat(native.constData(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return Read::missing;
+        fault = qt_error_string(errno);
+        return Read::unreadable;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        fault = kindOf(st.st_mode);
+        return Read::notAFile;
+    }
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return Read::missing;
+        fault = qt_error_string(errno);
+        return Read::unreadable;
+    }
+    Read result = Read::ok;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        fault = kindOf(st.st_mode);
+        result = Read::notAFile;
+    } else if (std::size_t(st.st_size) > limitBytes) {
+        fault = text(tooLargeFault(limitBytes));
+        result = Read::unreadable;
+    } else {
+        try {
+            contents.clear();
+            contents.reserve(std::size_t(st.st_size));
+            char buffer[65536];
+            for (;;) {
+                const ssize_t got = ::read(fd, buffer, sizeof buffer);
+                if (got < 0 && errno == EINTR) continue;
+                if (got < 0) {
+                    fault = qt_error_string(errno);
+                    result = Read::unreadable;
+                    break;
+                }
+                if (got == 0) break;
+                contents.append(buffer, std::size_t(got));
+                if (contents.size() > limitBytes) {  // it grew while being read
+                    fault = text(tooLargeFault(limitBytes));
+                    result = Read::unreadable;
+                    break;
+                }
+            }
+        } catch (const std::bad_alloc&) {
+            fault = QStringLiteral("too large for the memory available");
+            result = Read::unreadable;
+        }
+    }
+    ::close(fd);
+    if (result != Read::ok) std::string().swap(contents);
+    return result;
 }
 
-bool Persistence::setAside(const QString& path) {
+QString Persistence::setAside(const QString& path, QString& error) {
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     QString target = path + QStringLiteral(".unreadable-") + stamp;
     for (int n = 2; QFileInfo::exists(target) && n < 1000; ++n) {
         target = path + QStringLiteral(".unreadable-") + stamp + u'-' + QString::number(n);
     }
-    return QFile::rename(path, target);
+    QFile file(path);
+    if (file.rename(target)) return target;
+    error = file.errorString();
+    return {};
 }
 
-bool Persistence::write(const QString& path, const QByteArray& contents, QString* error) const {
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails the write itself: a failure met only while the buffer
-    // is flushed at commit would still let the short file replace the good one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(contents) != contents.size()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
+bool Persistence::setAsideAndTell(const QString& path, const QString& problem, const QString& fault,
+                                  const QString& outcome) {
+    QString error;
+    const QString target = setAside(path, error);
+    if (target.isEmpty()) {
+        tell(QStringLiteral("%1 %2 (%3) and could not be renamed (%4); it stays as it is and is not written over, and %5.")
+                 .arg(path, problem, fault, error, outcome));
         return false;
     }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+    tell(QStringLiteral("%1 %2 (%3); it was renamed to %4, and %5.").arg(path, problem, fault, target, outcome));
     return true;
 }
 
-Settings Persistence::loadSettings() {
-    QByteArray contents;
-    const QString path = settingsPath();
-    m_settingsFromFile = false;
-    const Read read = readFile(path, contents);
-    if (read == Read::missing) return Settings{};
-    if (read == Read::ok) {
-        try {
-            Settings settings = nlohmann::json::parse(contents.begin(), contents.end()).get<Settings>();
-            m_settingsFromFile = true;
-            return settings;
-        } catch (const nlohmann::json::exception&) {
-        }
+bool Persistence::write(const QString& path, const QByteArray& contents) const {
+    // Never in place of a named pipe or a folder: it is not ours to replace.
+    if (notAFile(path)) return false;
+    const bool fresh = !QFileInfo::exists(path);
+    QSaveFile file(path);
+    // Unbuffered, so that a full disk fails the write itself: a failure met only while the buffer
+    // is flushed at commit would still let the short file replace the good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    // A new file is the user's alone; one that exists keeps the mode it has (QSaveFile copies it).
+    if ((fresh && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
+        file.write(contents) != contents.size()) {
+        file.cancelWriting();
+        return false;
     }
-    m_settingsBlocked = !setAside(path);
+    return file.commit();
+}
+
+Settings Persistence::loadSettings() {
+    std::string contents;
+    QString fault;
+    const QString path = settingsPath();
+    const QString outcome = QStringLiteral("the settings start from their defaults");
+    m_settingsFromFile = false;
+    switch (readFile(path, ReadLimits{}.settingsBytes, contents, fault)) {
+    case Read::missing:
+        return Settings{};
+    case Read::notAFile:
+        tell(QStringLiteral("%1 is %2, not a file; it stays as it is, and the settings start from their defaults and "
+                            "are not saved while it is there.")
+                 .arg(path, fault));
+        return Settings{};
+    case Read::ok:
+        if (auto read = readSettings(contents); read.settings) {
+            m_settingsFromFile = true;
+            return *read.settings;
+        }
+        else fault = text(read.fault);
+        break;
+    case Read::unreadable:
+        break;
+    }
+    m_settingsBlocked = !setAsideAndTell(path, QStringLiteral("could not be read"), fault, outcome);
     return Settings{};
 }
 
@@ -97,19 +230,32 @@ std::optional<std::vector<BreakRecord>> Persistence::historyMissedAtLoad() {
 }
 
 std::vector<BreakRecord> Persistence::loadHistory() {
-    QByteArray contents;
+    std::string contents;
+    QString fault;
     const QString path = historyPath();
     m_historyMissed = !QFileInfo(m_folder).isDir();
-    const Read read = readFile(path, contents);
-    if (read == Read::missing) return {};
-    if (read == Read::ok) {
-        try {
-            const auto json = nlohmann::json::parse(contents.begin(), contents.end());
-            if (json.is_array()) return json.get<std::vector<BreakRecord>>();
-        } catch (const nlohmann::json::exception&) {
-        }
+    switch (readFile(path, ReadLimits{}.historyBytes, contents, fault)) {
+    case Read::missing:
+        return {};
+    case Read::notAFile:
+        tell(QStringLiteral("%1 is %2, not a file; it stays as it is, and the history starts empty and is not saved "
+                            "while it is there.")
+                 .arg(path, fault));
+        return {};
+    case Read::ok: {
+        HistoryRead read = readHistory(contents);
+        std::string().swap(contents);
+        if (read.complete()) return std::move(read.records);
+        const bool some = !read.records.empty();
+        m_historyBlocked = !setAsideAndTell(path, some ? QStringLiteral("could not be read in full") : QStringLiteral("could not be read"),
+                                            text(read.fault),
+                                            some ? recordsKept(read.records.size()) : QStringLiteral("the history starts empty"));
+        return std::move(read.records);
     }
-    m_historyBlocked = !setAside(path);
+    case Read::unreadable:
+        break;
+    }
+    m_historyBlocked = !setAsideAndTell(path, QStringLiteral("could not be read"), fault, QStringLiteral("the history starts empty"));
     return {};
 }
 
@@ -120,12 +266,7 @@ bool Persistence::save(const Settings& settings) {
 
 bool Persistence::save(const std::vector<BreakRecord>& history, Instant now) {
     if (m_historyBlocked) return false;
-    const Instant cutoff = now - Seconds{retentionSeconds};
-    nlohmann::json kept = nlohmann::json::array();
-    for (const auto& record : history) {
-        if (record.date >= cutoff) kept.push_back(record);
-    }
-    return write(historyPath(), encode(kept));
+    return write(historyPath(), encode(nlohmann::json(HistoryRetention::kept(history, now))));
 }
 
 void Persistence::deleteAll() {
@@ -140,9 +281,7 @@ std::optional<QString> Persistence::exportTo(const Settings& settings, const std
         {"history", history},
         {"settings", settings},
     };
-    QString error;
-    if (write(destination, encode(envelope), &error)) return std::nullopt;
-    return error;
+    return writeExportFile(destination, encode(envelope));
 }
 
 }  // namespace tarnwick

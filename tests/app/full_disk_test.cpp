@@ -53,6 +53,7 @@ void recordBreaks(ModelRig& rig, std::size_t count) {
     while (rig.model->history().size() < target) {
         rig.clock.advance(1);
         rig.model->tick();
+        rig.model->finishSaves();  // the second between two ticks
         if (rig.clock.epoch() > t0 + 30 * 86400) FAIL() << "no breaks came";
     }
 }
@@ -76,6 +77,7 @@ TEST(FullDataFolder, BreaksGoOnNothingInMemoryIsLostAndSavesResume) {
                                                persistence);
         rig.model->start();
         recordBreaks(rig, 2);
+        rig.model->finishSaves();
         ASSERT_EQ(Persistence(rig.folder).loadHistory().size(), 2u) << "saved while there is room";
 
         if (c.readOnly) ASSERT_TRUE(fs.setReadOnly(true));
@@ -87,11 +89,13 @@ TEST(FullDataFolder, BreaksGoOnNothingInMemoryIsLostAndSavesResume) {
         EXPECT_EQ(rig.model->history().size(), 7u);
         EXPECT_EQ(rig.model->settings().microSeconds, 25);
         // What is on disk is the last good save, whole.
+        rig.model->finishSaves();
         EXPECT_EQ(Persistence(rig.folder).loadHistory().size(), 2u);
 
         if (c.readOnly) ASSERT_TRUE(fs.setReadOnly(false));
         else fs.unfill();
         rig.tickUntil(rig.clock.epoch() + 10);
+        rig.model->finishSaves();
         EXPECT_EQ(Persistence(rig.folder).loadHistory(), rig.model->history());
         EXPECT_EQ(Persistence(rig.folder).loadSettings(), rig.model->settings());
         EXPECT_TRUE(QDir(rig.folder).entryList({QStringLiteral("*.unreadable-*")}, QDir::Files).isEmpty());

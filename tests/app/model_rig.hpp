@@ -50,11 +50,13 @@ struct ModelRig {
         return file.open(QIODevice::WriteOnly) && file.write(Persistence::encode(settings)) > 0;
     }
 
-    // Ticks once a second until `epoch`.
+    // Ticks once a second until `epoch`. A history save ends well within the second between two
+    // ticks; here the seconds pass at once, so each tick waits for it.
     void tickUntil(double epoch) {
         while (clock.epoch() < epoch) {
             clock.advance(1);
             model->tick();
+            model->finishSaves();
         }
     }
 

@@ -186,6 +186,7 @@ TEST(Soak, AWeekOfRandomUseKeepsEveryInvariant) {
     EXPECT_GT(outcomes[Outcome::natural], 5);
     EXPECT_GT(commands, 100);
     // The file keeps 400 days; memory keeps everything, and the file is what memory holds, trimmed.
+    rig.model->finishSaves();
     const auto onDisk = Persistence(rig.folder).loadHistory();
     const auto& inMemory = rig.model->history();
     ASSERT_EQ(epochSeconds(inMemory.front().date), t0 - 450 * 86400.0);

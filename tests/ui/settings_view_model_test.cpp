@@ -386,6 +386,14 @@ TEST(SettingsWindowModel, ExportReportsWhereItSavedOrWhyItCouldNot) {
     EXPECT_GT(w.vm->message().size(), QString("Couldn't save the file: ").size()) << "with the system's reason";
     EXPECT_EQ(w.model->historyCount(), 3) << "the data stays";
 
+    // A name that is a symbolic link (planted by someone else, or not) is not written through.
+    const QString elsewhere = place.filePath("elsewhere.txt");
+    const QString link = place.filePath("tarnwick-data.json");
+    ASSERT_TRUE(QFile::link(elsewhere, link));
+    w.vm->exportTo(link);
+    EXPECT_EQ(w.vm->message(), "Couldn't save the file: tarnwick-data.json is a symbolic link");
+    EXPECT_FALSE(QFile::exists(elsewhere));
+
     w.vm->setPane("about");
     EXPECT_EQ(w.vm->message(), "") << "the message goes with its pane";
 }
