@@ -34,10 +34,11 @@ Item {
                 }
                 Item { Layout.fillWidth: true }
             }
-            Rectangle {
+            RoundedShape {
                 visible: view.vm.showProgress
                 Layout.fillWidth: true
                 implicitHeight: 6
+                continuous: false
                 radius: 3
                 color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.08)
                 Accessible.role: Accessible.ProgressBar
