@@ -251,6 +251,37 @@ Item {
         }
     }
 
+    // A capsule is one fill from end to end: at a ratio such as 1.25 a rounded Rectangle's corner
+    // pieces meet its middle with a seam, at some positions and not others.
+    TestCase {
+        name: "Capsule"
+        when: windowShown
+
+        function test_theSwitchTrackIsOneFillAcrossItsRoundedEnd_data() {
+            return [
+                { tag: "at x 20", x: 20 },
+                { tag: "at x 20.25", x: 20.25 },
+                { tag: "at x 20.5", x: 20.5 },
+                { tag: "at x 20.75", x: 20.75 },
+            ]
+        }
+        function test_theSwitchTrackIsOneFillAcrossItsRoundedEnd(data) {
+            const toggle = createTemporaryObject(switchComponent, root, { x: data.x, y: 20.25, checked: true })
+            waitForRendering(toggle)
+            const image = DevicePixels.grab(toggle)
+            const fill = toggle.palette.highlight
+            // The track's left end, up to the knob, 4 points either side of its middle row.
+            const left = toggle.width - 32, middle = toggle.height / 2
+            for (let y = Math.ceil((middle - 4) * image.ratio); y < (middle + 4) * image.ratio; ++y) {
+                for (let x = Math.ceil((left + 2) * image.ratio); x < (left + 14) * image.ratio; ++x) {
+                    const c = image.pixel(x, y)
+                    const off = Math.max(Math.abs(c.r - fill.r), Math.abs(c.g - fill.g), Math.abs(c.b - fill.b)) * 255
+                    verify(off < 16, "the fill at device pixel " + x + "," + y + " at ratio " + image.ratio + ": " + c)
+                }
+            }
+        }
+    }
+
     TestCase {
         name: "Symbol"
         when: windowShown
