@@ -1,6 +1,7 @@
 #include "ui/status_controller.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 #include <QCoreApplication>
 #include <QCursor>
@@ -362,7 +363,8 @@ void StatusController::openPanel() {
     QRect area = screen ? screen->availableGeometry() : QRect(pointer, m_panel->size());
     // With several monitors Qt reports each one whole; the window manager knows the panels' edges.
     if (const auto work = x11::workArea()) {
-        const QRect free = area & QRect(work->x, work->y, work->width, work->height);
+        const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+        const QRect free = area & pointsInside(QRect(work->x, work->y, work->width, work->height), ratio);
         if (free.width() >= m_panel->width() && free.height() >= m_panel->height()) area = free;
     }
     m_panel->setPosition(placePanel(m_panel->size(), icon, pointer, area));
@@ -394,6 +396,14 @@ void StatusController::onSettings() {
 void StatusController::onStats() {
     closePanel();
     openStats();
+}
+
+QRect pointsInside(QRect devicePixels, qreal ratio) {
+    if (!(ratio > 0) || devicePixels.isEmpty()) return devicePixels;
+    const QPoint topLeft(int(std::ceil(devicePixels.x() / ratio)), int(std::ceil(devicePixels.y() / ratio)));
+    const QPoint end(int(std::floor((devicePixels.x() + devicePixels.width()) / ratio)),
+                     int(std::floor((devicePixels.y() + devicePixels.height()) / ratio)));
+    return QRect(topLeft, end - QPoint(1, 1));
 }
 
 QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area) {

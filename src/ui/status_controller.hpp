@@ -31,6 +31,9 @@ QIcon trayIcon(const QString& text);
 // of the area and above one in the bottom half. When the tray does not say where its icon is
 // (`icon` empty), the same against the pointer, which has just clicked the icon.
 QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area);
+// The largest rectangle in points that lies inside a rectangle of device pixels, `ratio` of them
+// to a point: the window manager counts device pixels, Qt places windows in points.
+QRect pointsInside(QRect devicePixels, qreal ratio);
 
 class StatusController : public QObject {
     Q_OBJECT

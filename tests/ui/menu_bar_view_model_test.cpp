@@ -275,5 +275,24 @@ TEST(PanelPlacement, SitsAgainstTheIconOrThePointerInsideTheFreeArea) {
     }
 }
 
+// The work area the window manager gives in device pixels, as the points a panel may take.
+TEST(PanelPlacement, TheWorkAreaInDevicePixelsBecomesTheAreaInPointsInsideIt) {
+    const struct {
+        QRect pixels;
+        qreal ratio;
+        QRect points;
+    } cases[] = {
+        {{0, 27, 1280, 997}, 1, {0, 27, 1280, 997}},
+        {{0, 48, 3840, 2112}, 2, {0, 24, 1920, 1056}},
+        {{0, 27, 3840, 2133}, 2, {0, 14, 1920, 1066}},  // a bar that ends inside a point
+        {{0, 36, 2880, 1584}, 1.5, {0, 24, 1920, 1056}},
+        {{1281, 0, 1279, 1024}, 1.25, {1025, 0, 1023, 819}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ratio << " " << c.pixels.y());
+        EXPECT_EQ(pointsInside(c.pixels, c.ratio), c.points);
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
@@ -14,6 +13,8 @@
 
 #include "desktop_drive.hpp"
 #include "model_rig.hpp"
+#include "screen_pixels.hpp"
+#include "screenshot_path.hpp"
 #include "platform/imaging/blur.hpp"
 #include "platform/x11/x11_windows.hpp"
 #include "ui/overlay_controller.hpp"
@@ -101,8 +102,7 @@ protected:
     void screenshot(const QString& name) const {
         QTest::qWait(900);  // the entrance and fades are over
         const QRect all = QGuiApplication::primaryScreen()->virtualGeometry();
-        QGuiApplication::primaryScreen()->grabWindow(0, all.x(), all.y(), all.width(), all.height())
-            .save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(name));
+        QGuiApplication::primaryScreen()->grabWindow(0, all.x(), all.y(), all.width(), all.height()).save(screenshotPath(name));
     }
 
     fakes::ModelRig rig;
@@ -143,14 +143,37 @@ TEST_F(Overlay, TheHeadsUpSitsTopCentreOnThePrimaryMonitorAndThePointerPillFollo
     EXPECT_EQ(card->mask().boundingRect().width(), 392);
     EXPECT_EQ(controller->cursorPanel(), nullptr);
     screenshot(QStringLiteral("heads-up.png"));
+    // The card in its opaque material, and the dial full ten seconds before: its sunset ring and
+    // its white wedge all round.
+    const pixels::Probe full[] = {
+        {"cardShape", {196, 6}, QColor(30, 28, 42), 8},
+        {"dial", {18, 1.8}, QColor(214, 102, 194)},
+        {"dial", {9, 18}, Qt::white},
+        {"dial", {27, 18}, Qt::white},
+        {"dial", {18, 27}, Qt::white},
+    };
+    for (const pixels::Probe& probe : full) {
+        SCOPED_TRACE(testing::Message() << probe.item << " at " << probe.within.x() << "," << probe.within.y());
+        EXPECT_EQ(pixels::mismatch(card, probe), "");
+    }
 
-    xdotool({"mousemove", "700", "400"});
+    drive::moveTo({700, 400});
     rig.tickUntil(fakes::t0 + 55);  // exactly five seconds before
     ASSERT_NE(controller->cursorPanel(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return controller->cursorPanel()->position() == QPoint(708, 408); }, waitMs));
-    xdotool({"mousemove", "900", "500"});
+    drive::moveTo({900, 500});
     EXPECT_TRUE(QTest::qWaitFor([&] { return controller->cursorPanel()->position() == QPoint(908, 508); }, waitMs));
     screenshot(QStringLiteral("pointer-countdown.png"));
+    // Halfway through, the wedge has swept back to cover the right half only: the dark face shows
+    // at nine o'clock.
+    const pixels::Probe half[] = {
+        {"dial", {27, 18}, Qt::white},
+        {"dial", {9, 18}, QColor(185, 82, 145)},
+    };
+    for (const pixels::Probe& probe : half) {
+        SCOPED_TRACE(testing::Message() << probe.item << " at " << probe.within.x() << "," << probe.within.y());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pixels::mismatch(card, probe).empty(); }, 2000)) << pixels::mismatch(card, probe);
+    }
     rig.tickUntil(fakes::t0 + 60);
     EXPECT_EQ(controller->cursorPanel(), nullptr);
     EXPECT_EQ(controller->showing(), OverlayController::Showing::onBreak);

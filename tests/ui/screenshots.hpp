@@ -2,9 +2,10 @@
 
 // Where Qt Quick tests put the pictures they take, for a person to look at.
 
-#include <QDir>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
+
+#include "screenshot_path.hpp"
 
 class Screenshots : public QObject {
     Q_OBJECT
@@ -13,8 +14,6 @@ class Screenshots : public QObject {
 
 public:
     using QObject::QObject;
-    // The absolute path of a picture with the given file name.
-    Q_INVOKABLE QString path(const QString& name) const {
-        return QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(name);
-    }
+    // The absolute path of a picture with the given file name, marked with the ratio when not 1.
+    Q_INVOKABLE QString path(const QString& name) const { return tarnwick::screenshotPath(name); }
 };

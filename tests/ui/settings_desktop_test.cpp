@@ -30,6 +30,8 @@
 
 #include "desktop_drive.hpp"
 #include "model_rig.hpp"
+#include "screen_pixels.hpp"
+#include "screenshot_path.hpp"
 #include "ui/settings_view_model.hpp"
 #include "ui/views_loader.hpp"
 #include "ui/window_controller.hpp"
@@ -169,7 +171,7 @@ protected:
         const QRect frame = shown()->frameGeometry();
         QGuiApplication::primaryScreen()
             ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-            .save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(name));
+            .save(screenshotPath(name));
     }
     void withHistory(int count) {
         std::vector<BreakRecord> records;
@@ -218,6 +220,33 @@ TEST_F(SettingsDesktop, OpensCentredAndDrawsItsFirstFrameQuickly) {
               << " ms with it running" << std::endl;
     RecordProperty("coldMs", int(coldMs));
     RecordProperty("warmMs", int(warmMs));
+}
+
+TEST_F(SettingsDesktop, TheSidebarHighlightTilesSectionsAndPickersAreDrawn) {
+    QWindow* window = open();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(focused(), QStringLiteral("sidebar"));
+    // The selected row in the accent colour, the sidebar list having the keyboard, with its tile.
+    const QColor pink0(0xF2, 0x7A, 0xB8), pink1(0xD9, 0x4A, 0x92);
+    const pixels::Probe probes[] = {
+        {"pane-breaks/highlight", {4, 15}, QGuiApplication::palette().color(QPalette::Highlight), 12},
+        {"pane-breaks/icon", {2, 10}, pixels::between(pink0, pink1, 10.5 / 20)},
+    };
+    for (const pixels::Probe& probe : probes) {
+        SCOPED_TRACE(testing::Message() << probe.item << " at " << probe.within.x() << "," << probe.within.y());
+        EXPECT_EQ(pixels::mismatch(window, probe), "");
+    }
+    // A section's card is a shade off the window's colour, and a picker's box a shade off the card.
+    const auto shown = [&](const char* name, QPointF within) {
+        QObject* found = pixels::find(window, QString::fromLatin1(name));
+        return found ? pixels::shownAt(drive::onScreen(found, within, window->position())) : QColor();
+    };
+    const QColor card = shown("sectionCard", {5, 5}), around = shown("sectionCard", {-10, 5});
+    EXPECT_GE(pixels::distance(card, around), 6) << card.name().toStdString() << " on " << around.name().toStdString();
+    QObject* box = pixels::find(window, QStringLiteral("microEveryBox/boxShape"));
+    ASSERT_NE(box, nullptr);
+    const QColor inside = shown("microEveryBox/boxShape", {4, box->property("height").toReal() / 2});
+    EXPECT_GE(pixels::distance(inside, card), 6) << inside.name().toStdString() << " on " << card.name().toStdString();
 }
 
 TEST_F(SettingsDesktop, ASecondRequestRaisesTheOneWindowAndAClosedOneComesBackFresh) {

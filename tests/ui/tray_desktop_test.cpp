@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QApplication>
 #include <QProcess>
@@ -14,6 +13,8 @@
 
 #include "desktop_drive.hpp"
 #include "model_rig.hpp"
+#include "screen_pixels.hpp"
+#include "screenshot_path.hpp"
 #include "platform/x11/panel_hints.hpp"
 #include "ui/status_controller.hpp"
 #include "ui/views_loader.hpp"
@@ -74,7 +75,7 @@ protected:
     // Saved with the tray host in the name, as tray-<host>-<name>.png.
     static void save(const QImage& image, const QString& name) {
         const QString host = statusNotifierHost() ? QStringLiteral("sni") : QStringLiteral("xembed");
-        image.save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(QStringLiteral("tray-%1-%2.png").arg(host, name)));
+        image.save(screenshotPath(QStringLiteral("tray-%1-%2.png").arg(host, name)));
     }
     void screenshot(const QString& name) const {
         QTest::qWait(400);
@@ -113,6 +114,30 @@ TEST_F(Tray, AClickOpensThePanelAgainstTheIconInsideTheScreen) {
     // A click elsewhere closes it.
     clickAt({200, 600});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs));
+}
+
+TEST_F(Tray, ThePanelDrawsItsEmblemProgressTilesAndTodaysTally) {
+    QWindow* panel = openByClick();
+    ASSERT_NE(panel, nullptr);
+    QTest::qWait(400);
+    const QColor pink0(0xF2, 0x7A, 0xB8), pink1(0xD9, 0x4A, 0x92);
+    const pixels::Probe probes[] = {
+        {"emblem", {20, 20.8}, QColor(0xF2, 0x7D, 0xA6)},  // the sunset in the mark's dome
+        {"emblem", {20, 27.2}, Qt::white},                 // the horizon
+        {"progressFill", {3, 3}, QColor(0xB7, 0x6C, 0xF2)},  // orchid, where the sunset starts
+        {"firstTile/icon", {2, 12}, pixels::between(pink0, pink1, 12.5 / 24)},
+    };
+    for (const pixels::Probe& probe : probes) {
+        SCOPED_TRACE(testing::Message() << probe.item << " at " << probe.within.x() << "," << probe.within.y());
+        EXPECT_EQ(pixels::mismatch(panel, probe), "");
+    }
+    // Today's tally lies on a card a shade off the panel's colour.
+    QObject* today = pixels::find(panel, QStringLiteral("today"));
+    ASSERT_NE(today, nullptr);
+    const qreal middle = today->property("height").toReal() / 2;
+    const QColor card = pixels::shownAt(drive::onScreen(today, {4, middle}, panel->position()));
+    const QColor around = pixels::shownAt(drive::onScreen(today, {-8, middle}, panel->position()));
+    EXPECT_GE(pixels::distance(card, around), 6) << card.name().toStdString() << " on " << around.name().toStdString();
 }
 
 TEST_F(Tray, ThePanelFollowsTheHeadsUpAndTheHold) {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScreen>
@@ -17,6 +16,8 @@
 
 #include "desktop_drive.hpp"
 #include "model_rig.hpp"
+#include "screen_pixels.hpp"
+#include "screenshot_path.hpp"
 #include "platform/autostart/login_item.hpp"
 #include "ui/views_loader.hpp"
 
@@ -106,7 +107,7 @@ protected:
         const QRect frame = window->frameGeometry().adjusted(-8, -8, 8, 8);
         QGuiApplication::primaryScreen()
             ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-            .save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(name));
+            .save(screenshotPath(name));
     }
 
     fakes::ModelRig rig;
@@ -190,6 +191,20 @@ TEST_F(Windows, TheStatsOfAWeekAndCopyAsTextPutsTheLineOnTheClipboard) {
     EXPECT_EQ(item("plot")->property("visible").toBool(), true);
     EXPECT_EQ(item("copy")->property("text").toString(), QStringLiteral("Copy as text"));
     screenshot(QStringLiteral("stats-week.png"));
+    // Monday's taken bar in the sunset, rose at its middle, the legend's square beside it, and the
+    // first tile's pink icon tile.
+    QObject* bar = pixels::find(window, QStringLiteral("takenBar"));
+    ASSERT_NE(bar, nullptr);
+    const QColor rose(0xF0, 0x62, 0x9B), pink0(0xF2, 0x7A, 0xB8), pink1(0xD9, 0x4A, 0x92);
+    const pixels::Probe probes[] = {
+        {"takenBar", {bar->property("width").toReal() / 2, bar->property("height").toReal() / 2}, rose},
+        {"takenKey", {5, 5}, rose},
+        {"takenTile/icon", {2, 9}, pixels::between(pink0, pink1, 9.5 / 18)},
+    };
+    for (const pixels::Probe& probe : probes) {
+        SCOPED_TRACE(testing::Message() << probe.item << " at " << probe.within.x() << "," << probe.within.y());
+        EXPECT_EQ(pixels::mismatch(window, probe), "");
+    }
 
     ASSERT_TRUE(press("copy"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return item("copy")->property("text").toString() == QStringLiteral("Copied"); }, waitMs));

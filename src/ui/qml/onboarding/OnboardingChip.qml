@@ -3,7 +3,7 @@ import QtQuick.Layouts
 import Tarnwick.Ui  // the module's C++ types
 
 // A capsule naming one thing that makes a break wait. It informs; it is not a button.
-Rectangle {
+RoundedShape {
     id: chip
     property string title
     property string symbol
@@ -11,10 +11,11 @@ Rectangle {
 
     implicitWidth: content.implicitWidth + 22
     implicitHeight: content.implicitHeight + 12
+    continuous: false
     radius: height / 2
     color: Qt.rgba(1, 1, 1, 0.08)
-    border.width: 1
-    border.color: Qt.rgba(1, 1, 1, 0.12)
+    borderWidth: 1
+    borderColor: Qt.rgba(1, 1, 1, 0.12)
 
     RowLayout {
         id: content

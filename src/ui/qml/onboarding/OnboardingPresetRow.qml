@@ -30,7 +30,7 @@ T.RadioButton {
         borderColor: Qt.rgba(1, 1, 1, row.chosen ? 0.30 : 0.10)
         borderWidth: 1
     }
-    ViewFocusRing { shown: row.visualFocus; radius: 15; border.color: "white" }
+    ViewFocusRing { shown: row.visualFocus; radius: 15; borderColor: "white" }
 
     contentItem: RowLayout {
         spacing: 12

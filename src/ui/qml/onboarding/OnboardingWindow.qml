@@ -327,14 +327,14 @@ Window {
                 visible: vm.showBack
                 text: vm.backText
                 onClicked: vm.back()
-                ViewFocusRing { shown: backButton.visualFocus; border.color: "white" }
+                ViewFocusRing { shown: backButton.visualFocus; borderColor: "white" }
             }
             SunsetButton {
                 id: primaryButton
                 objectName: "primary"
                 text: vm.primaryText
                 onClicked: vm.next()
-                ViewFocusRing { shown: primaryButton.visualFocus; border.color: "white" }
+                ViewFocusRing { shown: primaryButton.visualFocus; borderColor: "white" }
             }
         }
     }

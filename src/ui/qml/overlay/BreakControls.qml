@@ -13,14 +13,15 @@ Column {
         spacing: 10
 
         // Not a button: skipping opens once the wait is over.
-        Rectangle {
+        RoundedShape {
             visible: controls.vm.waitText !== ""
             width: waitRow.implicitWidth + 28
             height: waitRow.implicitHeight + 16
+            continuous: false
             radius: height / 2
             color: Qt.rgba(1, 1, 1, 0.05)
-            border.width: 1
-            border.color: Qt.rgba(1, 1, 1, 0.084)
+            borderWidth: 1
+            borderColor: Qt.rgba(1, 1, 1, 0.084)
             Accessible.role: Accessible.StaticText
             Accessible.name: controls.vm.waitText
             Row {

@@ -14,20 +14,22 @@ Item {
     implicitHeight: 52
     visible: vm.visible
 
-    Rectangle {
+    RoundedShape {
         id: capsule
         x: 10
         y: 10
         width: row.implicitWidth + 18
         height: row.implicitHeight + 12
+        continuous: false
         radius: height / 2
         color: pill.composited ? Theme.materialTranslucent : Theme.materialOpaque
-        Rectangle {
+        RoundedShape {
             anchors.fill: parent
+            continuous: false
             radius: parent.radius
             color: Qt.rgba(pill.tint.r, pill.tint.g, pill.tint.b, 0.6)
-            border.width: 1
-            border.color: Theme.glassStroke
+            borderWidth: 1
+            borderColor: Theme.glassStroke
         }
         Row {
             id: row

@@ -2,11 +2,12 @@ import QtQuick
 
 // One eye of the blink nudge: an upright capsule that flattens to a line when closed. It closes
 // in 0.18 s and opens in 0.22 s.
-Rectangle {
+RoundedShape {
     id: eye
     property bool closed: false
     width: 8
     height: 13
+    continuous: false
     radius: Math.min(width, height) / 2
     color: "white"
 

@@ -30,6 +30,7 @@ Item {
     }
     RoundedShape {
         id: background
+        objectName: "cardShape"
         x: 20
         y: 20
         width: 392
@@ -54,6 +55,7 @@ Item {
         RowLayout {
             spacing: 12
             DialIcon {
+                objectName: "dial"
                 size: 36
                 progress: headsUp.vm.progress
             }

@@ -75,19 +75,21 @@ Item {
                 EyeShape { closed: nudge.gesture; anchors.verticalCenter: parent.verticalCenter }
             }
         }
-        Rectangle {
+        RoundedShape {
             id: pill
             anchors.horizontalCenter: parent.horizontalCenter
             width: label.implicitWidth + 22
             height: label.implicitHeight + 10
+            continuous: false
             radius: height / 2
             color: nudge.composited ? Theme.materialTranslucent : Theme.materialOpaque
-            Rectangle {
+            RoundedShape {
                 anchors.fill: parent
+                continuous: false
                 radius: parent.radius
                 color: Qt.rgba(nudge.tint.r, nudge.tint.g, nudge.tint.b, 0.6)
-                border.width: 1
-                border.color: Theme.glassStroke
+                borderWidth: 1
+                borderColor: Theme.glassStroke
             }
             KitText {
                 id: label

@@ -109,6 +109,7 @@ RowLayout {
             }
         }
         background: RoundedShape {
+            objectName: "boxShape"
             radius: 6
             continuous: false
             color: box.down ? Qt.darker(box.palette.button, 1.1) : box.palette.button

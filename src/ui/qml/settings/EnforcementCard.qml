@@ -74,14 +74,15 @@ T.RadioButton {
                 radius: 14
             }
             // The skip control in miniature.
-            Rectangle {
+            RoundedShape {
                 anchors.centerIn: parent
                 width: pill.implicitWidth + 20
                 height: pill.implicitHeight + 10
+                continuous: false
                 radius: height / 2
                 color: Qt.rgba(1, 1, 1, 0.18)
-                border.width: 1
-                border.color: Qt.rgba(1, 1, 1, 0.25)
+                borderWidth: 1
+                borderColor: Qt.rgba(1, 1, 1, 0.25)
                 RowLayout {
                     id: pill
                     anchors.centerIn: parent

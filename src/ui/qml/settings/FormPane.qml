@@ -20,8 +20,9 @@ Flickable {
         policy: pane.contentHeight > pane.height ? T.ScrollBar.AsNeeded : T.ScrollBar.AlwaysOff
         padding: 2
         implicitWidth: 10
-        contentItem: Rectangle {
+        contentItem: RoundedShape {
             implicitWidth: 6
+            continuous: false
             radius: 3
             color: Qt.rgba(pane.primary.r, pane.primary.g, pane.primary.b, bar.pressed ? 0.45 : 0.28)
             opacity: bar.active ? 1 : 0

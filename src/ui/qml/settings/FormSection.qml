@@ -28,6 +28,7 @@ ColumnLayout {
         Layout.fillWidth: true
         implicitHeight: column.implicitHeight
         RoundedShape {
+            objectName: "sectionCard"
             anchors.fill: parent
             radius: 9
             color: section.cardColor

@@ -67,25 +67,27 @@ T.Switch {
             Layout.fillWidth: true
             Accessible.ignored: true
         }
-        Rectangle {
+        RoundedShape {
             implicitWidth: 34
             implicitHeight: 20
+            continuous: false
             radius: 10
             Layout.alignment: Qt.AlignVCenter
             color: control.checked ? control.palette.highlight
                                    : Qt.rgba(control.primary.r, control.primary.g, control.primary.b, 0.22)
-            border.width: control.visualFocus ? 2 : 0
-            border.color: Qt.lighter(control.palette.highlight, 1.3)
+            borderWidth: control.visualFocus ? 2 : 0
+            borderColor: Qt.lighter(control.palette.highlight, 1.3)
             Behavior on color { ColorAnimation { duration: 120 } }
-            Rectangle {
+            RoundedShape {
                 width: 16
                 height: 16
+                continuous: false
                 radius: 8
                 y: 2
                 x: control.checked ? parent.width - width - 2 : 2
                 color: "white"
-                border.width: 1
-                border.color: Qt.rgba(0, 0, 0, 0.12)
+                borderWidth: 1
+                borderColor: Qt.rgba(0, 0, 0, 0.12)
                 Behavior on x { NumberAnimation { duration: 120 } }
             }
         }

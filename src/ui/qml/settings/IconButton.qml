@@ -26,10 +26,11 @@ T.Button {
         size: button.symbolSize
         color: Qt.rgba(button.primary.r, button.primary.g, button.primary.b, button.hovered ? 0.8 : 0.55)
     }
-    background: Rectangle {
+    background: RoundedShape {
+        continuous: false
         radius: width / 2
         color: "transparent"
-        border.width: button.visualFocus ? 2 : 0
-        border.color: button.palette.highlight
+        borderWidth: button.visualFocus ? 2 : 0
+        borderColor: button.palette.highlight
     }
 }

@@ -24,9 +24,10 @@ Item {
         id: row
         anchors.centerIn: parent
         spacing: 6
-        Rectangle {
+        RoundedShape {
             implicitWidth: 7
             implicitHeight: 7
+            continuous: false
             radius: 3.5
             color: chip.on ? "#F5922F" : Qt.rgba(chip.primary.r, chip.primary.g, chip.primary.b, 0.62 * 0.4)
             Layout.alignment: Qt.AlignVCenter

@@ -27,6 +27,7 @@ T.TabButton {
     contentItem: RowLayout {
         spacing: 8
         IconTile {
+            objectName: "icon"
             size: 20
             symbol: row.symbol
             colors: row.colors
@@ -43,6 +44,7 @@ T.TabButton {
         }
     }
     background: RoundedShape {
+        objectName: "highlight"
         radius: 6
         continuous: false
         color: row.selected ? (row.listFocused ? row.palette.highlight

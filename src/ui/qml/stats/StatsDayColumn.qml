@@ -30,6 +30,7 @@ Item {
         }
         RoundedShape {
             id: taken
+            objectName: "takenBar"
             visible: day.takenShare > 0
             width: day.width
             height: day.takenShare * day.plotHeight

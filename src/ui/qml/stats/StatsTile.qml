@@ -26,7 +26,7 @@ StatsCard {
         spacing: 6
         RowLayout {
             spacing: 6
-            IconTile { symbol: tile.symbol; colors: tile.colors; size: 18 }
+            IconTile { objectName: "icon"; symbol: tile.symbol; colors: tile.colors; size: 18 }
             KitText {
                 Layout.fillWidth: true
                 text: tile.title

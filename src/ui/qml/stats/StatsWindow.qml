@@ -61,6 +61,7 @@ Window {
                 visible: !vm.empty
                 spacing: 12
                 StatsTile {
+                    objectName: "takenTile"
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1
                     title: vm.takenTitle
@@ -123,6 +124,7 @@ Window {
                         Item { Layout.fillWidth: true }
                         RoundedShape {
                             id: takenKey
+                            objectName: "takenKey"
                             implicitWidth: 10
                             implicitHeight: 10
                             radius: 2

@@ -2,15 +2,16 @@ import QtQuick
 
 // The ring around a control that has the keyboard's focus, shown only when the focus came from
 // the keyboard. Place it inside the control and bind `shown` to the control's visualFocus.
-Rectangle {
+RoundedShape {
     property bool shown: false
 
     anchors.fill: parent
     anchors.margins: -3
+    continuous: false
     radius: height / 2
     color: "transparent"
-    border.width: 2
-    border.color: palette.highlight
+    borderWidth: 2
+    borderColor: palette.highlight
     visible: shown
     Accessible.ignored: true
 }

@@ -18,7 +18,8 @@ T.Button {
     ToolTip.visible: hovered
     ToolTip.text: label
 
-    background: Rectangle {
+    background: RoundedShape {
+        continuous: false
         radius: 11
         color: Theme.glassFill
     }

@@ -16,8 +16,6 @@ Item {
     Shape {
         width: dial.size
         height: dial.size
-        layer.enabled: true
-        layer.samples: 4
         ShapePath {
             strokeWidth: -1
             strokeColor: "transparent"
@@ -48,11 +46,14 @@ Item {
         fraction: Math.max(0, Math.min(1, dial.progress))
         Behavior on fraction { NumberAnimation { duration: 1000; easing.type: Easing.Linear } }
     }
-    Rectangle {
+    // A shape, not a rectangle: a rectangle snaps to whole points, and at this size its corners
+    // make a square of it.
+    RoundedShape {
         width: 0.1 * dial.size
         height: width
-        radius: width / 2
         anchors.centerIn: parent
+        continuous: false
+        radius: width / 2
         color: "white"
     }
 }

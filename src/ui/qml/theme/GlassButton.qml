@@ -47,17 +47,19 @@ T.Button {
     }
 
     background: Item {
-        Rectangle {
+        RoundedShape {
             anchors.fill: parent
+            continuous: false
             radius: height / 2
             color: button.composited ? Theme.materialTranslucent : Theme.materialOpaque
         }
-        Rectangle {
+        RoundedShape {
             anchors.fill: parent
+            continuous: false
             radius: height / 2
             color: button.prominent ? Qt.rgba(1, 1, 1, 0.22) : Theme.glassFill
-            border.width: 1
-            border.color: Theme.glassStroke
+            borderWidth: 1
+            borderColor: Theme.glassStroke
         }
     }
 }

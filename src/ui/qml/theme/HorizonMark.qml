@@ -7,9 +7,6 @@ Shape {
     property color color: "white"
     property real lineWidth: 2
 
-    layer.enabled: true
-    layer.samples: 4
-
     ShapePath {
         strokeColor: mark.color
         strokeWidth: mark.lineWidth

@@ -27,18 +27,20 @@ T.Switch {
             Layout.alignment: Qt.AlignVCenter
             Accessible.ignored: true
         }
-        Rectangle {
+        RoundedShape {
             implicitWidth: 32
             implicitHeight: 18
+            continuous: false
             radius: 9
             Layout.alignment: Qt.AlignVCenter
             color: control.checked ? control.palette.highlight : Qt.rgba(0.5, 0.5, 0.5, 0.35)
-            border.width: control.visualFocus ? 2 : 0
-            border.color: control.palette.highlight
+            borderWidth: control.visualFocus ? 2 : 0
+            borderColor: control.palette.highlight
             Behavior on color { ColorAnimation { duration: 120 } }
-            Rectangle {
+            RoundedShape {
                 width: 14
                 height: 14
+                continuous: false
                 radius: 7
                 y: 2
                 x: control.checked ? parent.width - width - 2 : 2

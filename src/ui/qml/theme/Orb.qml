@@ -27,8 +27,6 @@ Item {
     Shape {
         width: orb.size
         height: orb.size
-        layer.enabled: true
-        layer.samples: 4
 
         ShapePath {
             strokeWidth: -1

@@ -2,7 +2,12 @@ import QtQuick
 import QtQuick.Shapes
 
 // A filled rounded rectangle, continuous corners by default, with an optional border inside its
-// edge; `gradient` fills it when set, else `color`. Antialiased by multisampling.
+// edge; `gradient` fills it when set, else `color`. Like every shape of the kit it has no layer:
+// the software renderer's painter antialiases the path itself, at the window's device pixels, and
+// under that renderer a layer draws nothing, or only part, at any pixel ratio but 1. The views use
+// it for their rounded rectangles and capsules rather than Rectangle wherever they stay in the
+// scene: that renderer builds a rounded Rectangle from corner pieces, which at a ratio such as 1.25
+// meet with a seam.
 Shape {
     id: rect
     property real radius: 0
@@ -11,10 +16,6 @@ Shape {
     property ShapeGradient gradient: null
     property color borderColor: "transparent"
     property real borderWidth: 0
-
-    layer.enabled: true
-    layer.samples: 4
-    layer.smooth: true
 
     RoundedPath {
         right: rect.width

@@ -8,9 +8,6 @@ Shape {
     property real fraction: 0
     property color color: "white"
 
-    layer.enabled: true
-    layer.samples: 4
-
     ShapePath {
         strokeWidth: -1
         strokeColor: "transparent"

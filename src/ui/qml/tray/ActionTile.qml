@@ -24,7 +24,7 @@ T.Button {
     }
     contentItem: Column {
         spacing: 8
-        IconTile { size: 24; symbol: tile.symbol; colors: tile.colors }
+        IconTile { objectName: "icon"; size: 24; symbol: tile.symbol; colors: tile.colors }
         KitText {
             text: tile.text
             size: 12.5

@@ -26,7 +26,7 @@ Item {
             spacing: 10
             RowLayout {
                 spacing: 12
-                MarkOrb { size: 40 }
+                MarkOrb { objectName: "emblem"; size: 40 }
                 ColumnLayout {
                     spacing: 1
                     KitText { text: view.vm.label; size: 12; color: view.primary; opacity: 0.6 }
@@ -34,15 +34,17 @@ Item {
                 }
                 Item { Layout.fillWidth: true }
             }
-            Rectangle {
+            RoundedShape {
                 visible: view.vm.showProgress
                 Layout.fillWidth: true
                 implicitHeight: 6
+                continuous: false
                 radius: 3
                 color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.08)
                 Accessible.role: Accessible.ProgressBar
                 Accessible.name: view.vm.label
                 RoundedShape {
+                    objectName: "progressFill"
                     height: parent.height
                     width: Math.max(6, parent.width * view.vm.progress)
                     continuous: false
@@ -108,6 +110,7 @@ Item {
 
         // Today's tally.
         RoundedShape {
+            objectName: "today"
             Layout.fillWidth: true
             implicitHeight: tally.implicitHeight + 16
             radius: 10

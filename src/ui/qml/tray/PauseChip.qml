@@ -18,7 +18,8 @@ T.Button {
     Accessible.name: text
     Accessible.onPressAction: chip.clicked()
 
-    background: Rectangle {
+    background: RoundedShape {
+        continuous: false
         radius: height / 2
         color: Qt.rgba(chip.primary.r, chip.primary.g, chip.primary.b, chip.hovered ? 0.12 : 0.06)
     }
