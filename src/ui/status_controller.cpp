@@ -17,8 +17,8 @@
 
 #include <time.h>
 
-#include "platform/x11/panel_hints.hpp"
 #include "ui/menu_bar_view_model.hpp"
+#include "ui/panel_placement.hpp"
 #include "ui/views_loader.hpp"
 
 namespace tarnwick {
@@ -359,13 +359,9 @@ void StatusController::openPanel() {
     const QPoint pointer = QCursor::pos();
     QScreen* screen = QGuiApplication::screenAt(icon.isValid() ? icon.center() : pointer);
     if (!screen) screen = QGuiApplication::primaryScreen();
-    QRect area = screen ? screen->availableGeometry() : QRect(pointer, m_panel->size());
-    // With several monitors Qt reports each one whole; the window manager knows the panels' edges.
-    if (const auto work = x11::workArea()) {
-        const QRect free = area & QRect(work->x, work->y, work->width, work->height);
-        if (free.width() >= m_panel->width() && free.height() >= m_panel->height()) area = free;
-    }
-    m_panel->setPosition(placePanel(m_panel->size(), icon, pointer, area));
+    // With several monitors Qt reports each one whole; the window manager knows the bars' edges.
+    const QRect area = screen ? freeArea(*screen) : QRect(pointer, m_panel->size());
+    m_panel->setPosition(placePanel(m_panel->size(), icon, pointer, area).at);
     m_vm->setActive(true);
     m_awaitingFrame = true;
     m_panel->show();
@@ -394,15 +390,6 @@ void StatusController::onSettings() {
 void StatusController::onStats() {
     closePanel();
     openStats();
-}
-
-QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area) {
-    const QRect anchor = icon.isValid() ? icon : QRect(pointer, QSize(1, 1));
-    int x = anchor.center().x() - size.width() / 2;
-    int y = anchor.center().y() < area.center().y() ? anchor.bottom() + 4 : anchor.top() - size.height() - 4;
-    x = std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width() + 1));
-    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height() + 1));
-    return {x, y};
 }
 
 }  // namespace tarnwick

@@ -27,11 +27,6 @@ QImage trayImage(const QString& text, int size);
 // The icon of `text`: `trayImage` at whatever size it is asked for, drawn when first asked.
 QIcon trayIcon(const QString& text);
 
-// Where a panel of `size` goes inside `area`: centred on the icon, below an icon in the top half
-// of the area and above one in the bottom half. When the tray does not say where its icon is
-// (`icon` empty), the same against the pointer, which has just clicked the icon.
-QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area);
-
 class StatusController : public QObject {
     Q_OBJECT
 public:

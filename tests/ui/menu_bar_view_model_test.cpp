@@ -255,25 +255,5 @@ TEST(TrayText, StaysCurrentWhenTheModelTicksOnlyWhenAskedTo) {
     EXPECT_LE(ticks, 19 * 3 + 60 + 3);
 }
 
-TEST(PanelPlacement, SitsAgainstTheIconOrThePointerInsideTheFreeArea) {
-    const QSize panel(304, 400);
-    const QRect area(0, 27, 1280, 997);  // a 27-pixel bar along the top
-    const struct {
-        const char* name;
-        QRect icon;
-        QPoint pointer, at;
-    } cases[] = {
-        {"icon in a top bar: below it, centred", {600, 2, 22, 22}, {0, 0}, {458, 27}},
-        {"icon at the right end: kept inside", {1250, 2, 22, 22}, {0, 0}, {976, 27}},
-        {"icon in a bottom bar: above it", {600, 1000, 22, 22}, {0, 0}, {458, 596}},
-        {"no icon geometry: below the pointer, clear of the bar", {}, {12, 13}, {0, 27}},
-        {"no icon geometry, pointer low: above it", {}, {700, 1010}, {548, 606}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(placePanel(panel, c.icon, c.pointer, area), c.at);
-    }
-}
-
 }  // namespace
 }  // namespace tarnwick
