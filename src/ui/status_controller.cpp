@@ -351,6 +351,7 @@ void StatusController::openPanel() {
         connect(m_panel, SIGNAL(settingsRequested()), this, SLOT(onSettings()));
         connect(m_panel, SIGNAL(statsRequested()), this, SLOT(onStats()));
         if (lcTrace().isDebugEnabled()) connect(m_panel, SIGNAL(frameSwapped()), this, SLOT(traceFrame()));
+        connect(m_panel, SIGNAL(contentHeightChanged()), this, SLOT(fitPanel()));
         connect(m_panel, &QWindow::activeChanged, this, [this] {
             if (m_panel && m_panel->isVisible() && !m_panel->isActive()) closePanel();
         });
@@ -360,8 +361,10 @@ void StatusController::openPanel() {
     QScreen* screen = QGuiApplication::screenAt(icon.isValid() ? icon.center() : pointer);
     if (!screen) screen = QGuiApplication::primaryScreen();
     // With several monitors Qt reports each one whole; the window manager knows the bars' edges.
-    const QRect area = screen ? freeArea(*screen) : QRect(pointer, m_panel->size());
-    m_panel->setPosition(placePanel(m_panel->size(), icon, pointer, area).at);
+    m_freeArea = screen ? freeArea(*screen) : QRect(pointer, m_panel->size());
+    // The pointer moves on once the panel is open: the anchor is where it clicked.
+    m_anchorRect = icon.isValid() ? icon : QRect(pointer, QSize(1, 1));
+    fitPanel();
     m_vm->setActive(true);
     m_awaitingFrame = true;
     m_panel->show();
@@ -374,6 +377,14 @@ void StatusController::closePanel() {
     m_panel->hide();
     m_vm->setActive(false);
     m_closedAtMs = QDateTime::currentMSecsSinceEpoch();
+}
+
+void StatusController::fitPanel() {
+    if (!m_panel) return;
+    const QSize size(m_panel->width(), std::max(1, m_panel->property("contentHeight").toInt()));
+    // One request moves and resizes the window, so no frame shows it away from the tray.
+    const QRect frame(placePanel(size, m_anchorRect, m_anchorRect.topLeft(), m_freeArea).at, size);
+    if (m_panel->geometry() != frame) m_panel->setGeometry(frame);
 }
 
 void StatusController::traceFrame() {

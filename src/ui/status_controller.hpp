@@ -55,6 +55,9 @@ private Q_SLOTS:
     void onStats();
     // Marks the first frame after the panel opens, for the benchmark.
     void traceFrame();
+    // Sizes the panel to its content and places it against the icon it opened from: the edge
+    // next to the tray stays where it is while the content grows or shrinks.
+    void fitPanel();
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +74,8 @@ private:
     QAction* m_resumeAction = nullptr;
     MenuBarViewModel* m_vm = nullptr;
     QPointer<QWindow> m_panel;
+    QRect m_anchorRect;  // the icon, or the pointer that opened the panel
+    QRect m_freeArea;    // of the screen the panel opened on
     QString m_shownText;
     Instant m_steadyFrom{}, m_steadyUntil{};  // while now is in between, the texts stay as they are
     bool m_imageDrawn = false;

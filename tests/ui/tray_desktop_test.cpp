@@ -26,6 +26,19 @@ constexpr int waitMs = 5000;
 using drive::clickAt;
 
 bool statusNotifierHost() { return qgetenv("TARNWICK_DESKTOP_TRAY") == "sni"; }
+bool trayAtBottom() { return qgetenv("TARNWICK_DESKTOP_TRAY_EDGE") == "bottom"; }
+
+// A window's place as the X server has it (not as Qt last asked for it), from xwininfo.
+QRect serverGeometry(const QWindow* window) {
+    const auto out = drive::run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
+    if (!out) return {};
+    auto field = [&](const char* name) {
+        const qsizetype at = out->indexOf(QLatin1String(name));
+        if (at < 0) return -1;
+        return out->mid(at + qsizetype(qstrlen(name))).section(u'\n', 0, 0).trimmed().toInt();
+    };
+    return {field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"), field("Height:")};
+}
 
 QImage grab(QRect r) { return QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage(); }
 
@@ -98,7 +111,11 @@ TEST_F(Tray, AClickOpensThePanelAgainstTheIconInsideTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(area.contains(panel->geometry())) << "inside the screen";
     EXPECT_EQ(panel->width(), 304);
-    EXPECT_LE(std::abs(panel->y() - icon().bottom()), 12) << "just below the icon";
+    if (trayAtBottom()) {
+        EXPECT_LE(std::abs(icon().top() - panel->geometry().bottom()), 12) << "just above the icon";
+    } else {
+        EXPECT_LE(std::abs(panel->y() - icon().bottom()), 12) << "just below the icon";
+    }
     EXPECT_LE(std::abs(panel->geometry().center().x() - icon().center().x()), 160) << "beside the icon";
     EXPECT_EQ(header(), QStringLiteral("Next eye break in"));
     screenshot(QStringLiteral("panel-working"));
@@ -113,6 +130,30 @@ TEST_F(Tray, AClickOpensThePanelAgainstTheIconInsideTheScreen) {
     // A click elsewhere closes it.
     clickAt({200, 600});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs));
+}
+
+TEST_F(Tray, TheEdgeNextToTheTrayStaysPutWhilePausingAndResumingChangeThePanelsHeight) {
+    QWindow* panel = openByClick();
+    ASSERT_NE(panel, nullptr);
+    QTest::qWait(300);
+    // The top edge under a tray along the top, the bottom edge over one along the bottom.
+    auto nextToTray = [](QRect r) { return trayAtBottom() ? r.y() + r.height() : r.y(); };
+    const QRect opened = serverGeometry(panel);
+    ASSERT_FALSE(opened.isEmpty());
+    EXPECT_LE(std::abs(nextToTray(opened) - (trayAtBottom() ? icon().top() : icon().bottom())), 12) << "against the tray";
+
+    ASSERT_TRUE(press("pause30"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Paused until"); }, waitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return serverGeometry(panel).height() != opened.height(); }, waitMs))
+        << "pausing drops the progress bar and the detail line";
+    QTest::qWait(200);
+    const QRect paused = serverGeometry(panel);
+    EXPECT_EQ(nextToTray(paused), nextToTray(opened)) << "paused: " << paused.height() << " high, was " << opened.height();
+    screenshot(QStringLiteral("panel-paused-against-the-tray"));
+
+    ASSERT_TRUE(press("resume"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return serverGeometry(panel).height() == opened.height(); }, waitMs));
+    EXPECT_EQ(nextToTray(serverGeometry(panel)), nextToTray(opened)) << "resumed";
 }
 
 TEST_F(Tray, ThePanelFollowsTheHeadsUpAndTheHold) {
