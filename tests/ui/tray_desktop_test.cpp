@@ -84,9 +84,12 @@ protected:
         return vm ? vm->property(property).toString() : QString();
     }
     QString header() const { return shown("label"); }
-    // Saved with the tray host in the name, as tray-<host>-<name>.png.
+    // Saved with the tray host in the name, as tray-<host>-<name>.png (tray-xembed-bottom-… for a tray
+    // along the bottom).
     static void save(const QImage& image, const QString& name) {
-        const QString host = statusNotifierHost() ? QStringLiteral("sni") : QStringLiteral("xembed");
+        const QString host = statusNotifierHost() ? QStringLiteral("sni")
+                             : trayAtBottom()      ? QStringLiteral("xembed-bottom")
+                                                   : QStringLiteral("xembed");
         image.save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(QStringLiteral("tray-%1-%2.png").arg(host, name)));
     }
     void screenshot(const QString& name) const {
