@@ -249,7 +249,8 @@ StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject*
     buildMenu();
     m_tray.setContextMenu(&m_menu);
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger) toggle();
+        // A quick second click is a double click to the tray: it closes the panel all the same.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) toggle();
     });
     connect(&m_model, &AppModel::nowChanged, this, [this] {
         // Most seconds change nothing the tray shows: they cost one comparison.
@@ -261,6 +262,7 @@ StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject*
     connect(&m_model, &AppModel::settingsChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::nextBreakChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateMenu);
+    connect(&m_presses, &PointerPressWatch::pressed, this, &StatusController::onPointerPress);
     updateTitle();
     updateMenu();
     if (lcTrace().isDebugEnabled()) qApp->installEventFilter(this);
@@ -367,6 +369,7 @@ void StatusController::openPanel() {
     fitPanel();
     m_vm->setActive(true);
     m_awaitingFrame = true;
+    m_presses.setWatching(true);
     m_panel->show();
     m_panel->raise();
     m_panel->requestActivate();
@@ -375,6 +378,7 @@ void StatusController::openPanel() {
 void StatusController::closePanel() {
     if (!m_panel || !m_panel->isVisible()) return;
     m_panel->hide();
+    m_presses.setWatching(false);
     m_vm->setActive(false);
     m_closedAtMs = QDateTime::currentMSecsSinceEpoch();
 }
@@ -385,6 +389,16 @@ void StatusController::fitPanel() {
     // One request moves and resizes the window, so no frame shows it away from the tray.
     const QRect frame(placePanel(size, m_anchorRect, m_anchorRect.topLeft(), m_freeArea).at, size);
     if (m_panel->geometry() != frame) m_panel->setGeometry(frame);
+}
+
+void StatusController::onPointerPress() {
+    if (!m_panel || !m_panel->isVisible()) return;
+    const QPoint at = QCursor::pos();
+    if (m_panel->frameGeometry().contains(at)) return;
+    // A press on the icon is the tray's: its click toggles the panel.
+    const QRect icon = m_tray.geometry();
+    if (icon.isValid() && icon.contains(at)) return;
+    closePanel();
 }
 
 void StatusController::traceFrame() {

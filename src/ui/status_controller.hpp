@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "app/app_model.hpp"
+#include "platform/x11/pointer_press_watch.hpp"
 
 namespace tarnwick {
 
@@ -58,6 +59,9 @@ private Q_SLOTS:
     // Sizes the panel to its content and places it against the icon it opened from: the edge
     // next to the tray stays where it is while the content grows or shrinks.
     void fitPanel();
+    // A button went down somewhere: outside the panel and the icon, the panel closes, as it does
+    // when it loses the focus (a click on the bare desktop may move no focus at all).
+    void onPointerPress();
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +78,7 @@ private:
     QAction* m_resumeAction = nullptr;
     MenuBarViewModel* m_vm = nullptr;
     QPointer<QWindow> m_panel;
+    PointerPressWatch m_presses;
     QRect m_anchorRect;  // the icon, or the pointer that opened the panel
     QRect m_freeArea;    // of the screen the panel opened on
     QString m_shownText;

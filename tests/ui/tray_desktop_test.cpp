@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QGuiApplication>
 #include <QApplication>
 #include <QProcess>
@@ -58,6 +61,40 @@ QRect iconInTopPanel() {
             if (strip.pixel(x, y) != panel) found |= QRect(x, y, 1, 1);
     return found.translated(screen.topLeft());
 }
+
+// Openbox set up so that a click on the bare desktop moves no focus, as some desktops have it: its
+// own set-up without the focus bindings of the desktop, loaded at once. Put back when it goes.
+class DesktopClicksMoveNoFocus {
+public:
+    DesktopClicksMoveNoFocus() {
+        QFile system(QStringLiteral("/etc/xdg/openbox/rc.xml"));
+        if (!system.open(QIODevice::ReadOnly)) return;
+        QString rc = QString::fromUtf8(system.readAll());
+        const qsizetype from = rc.indexOf(QLatin1String("<context name=\"Desktop\">"));
+        const qsizetype to = rc.indexOf(QLatin1String("</context>"), from);
+        if (from < 0 || to < 0) return;
+        QString desktop = rc.mid(from, to - from);
+        desktop.remove(QRegularExpression(QStringLiteral("<mousebind[^>]*>\\s*<action name=\"Focus\"/>[\\s\\S]*?</mousebind>")));
+        if (desktop.contains(QLatin1String("\"Focus\""))) return;
+        rc.replace(from, to - from, desktop);
+        QDir().mkpath(QFileInfo(m_path).path());
+        QFile mine(m_path);
+        m_loaded = mine.open(QIODevice::WriteOnly) && mine.write(rc.toUtf8()) > 0;
+        mine.close();
+        m_loaded = m_loaded && drive::run(QStringLiteral("openbox"), {QStringLiteral("--reconfigure")}).has_value();
+        QTest::qWait(500);
+    }
+    ~DesktopClicksMoveNoFocus() {
+        QFile::remove(m_path);
+        (void)drive::run(QStringLiteral("openbox"), {QStringLiteral("--reconfigure")});
+        QTest::qWait(500);
+    }
+    bool loaded() const { return m_loaded; }
+
+private:
+    QString m_path = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/openbox/rc.xml");
+    bool m_loaded = false;
+};
 
 class Tray : public ::testing::Test {
 protected:
@@ -133,6 +170,38 @@ TEST_F(Tray, AClickOpensThePanelAgainstTheIconInsideTheScreen) {
     // A click elsewhere closes it.
     clickAt({200, 600});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs));
+}
+
+TEST_F(Tray, AClickOnTheBareDesktopClosesThePanelWhereItMovesNoFocus) {
+    const DesktopClicksMoveNoFocus desktop;
+    ASSERT_TRUE(desktop.loaded());
+    QWindow* panel = openByClick();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isActive(); }, waitMs)) << "the panel has the keyboard";
+    // A click inside it, away from its controls, leaves it open.
+    clickAt(panel->geometry().topLeft() + QPoint(200, 20));
+    QTest::qWait(500);
+    EXPECT_TRUE(panel->isVisible()) << "a click inside";
+    // On the bare desktop of either monitor: closed.
+    clickAt({640, 700});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "a click on the bare desktop";
+    QTest::qWait(500);
+    ASSERT_NE(openByClick(), nullptr);
+    clickAt({1900, 500});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "a click on the second monitor";
+    // The icon still toggles it, and the press on it does not open it again.
+    QTest::qWait(500);
+    ASSERT_NE(openByClick(), nullptr);
+    QTest::qWait(600);  // not a double click
+    clickAt(icon().center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "a second click on the icon";
+    QTest::qWait(800);
+    EXPECT_FALSE(panel->isVisible()) << "stays closed";
+    // Keys still reach it: Escape closes it.
+    ASSERT_NE(openByClick(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isActive(); }, waitMs));
+    drive::xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "Escape";
 }
 
 TEST_F(Tray, TheEdgeNextToTheTrayStaysPutWhilePausingAndResumingChangeThePanelsHeight) {
