@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "app/app_model.hpp"
+#include "ui/menu_bar_view_model.hpp"
 #include "platform/x11/pointer_press_watch.hpp"
 
 namespace tarnwick {
@@ -22,11 +23,11 @@ namespace tarnwick {
 class MenuBarViewModel;
 class ViewsLoader;
 
-// The tray image at `size` pixels: the glyph alone, or the glyph over `text`. White strokes with
-// a dark edge, so it reads on dark and light trays alike.
-QImage trayImage(const QString& text, int size);
-// The icon of `text`: `trayImage` at whatever size it is asked for, drawn when first asked.
-QIcon trayIcon(const QString& text);
+// The tray image at `size` pixels: the glyph alone, or a small glyph over the countdown's text or
+// the phase's mark. White with a dark edge, so it reads on dark and light trays alike.
+QImage trayImage(const TrayTitle& title, int size);
+// The icon of `title`: `trayImage` at whatever size it is asked for, drawn when first asked.
+QIcon trayIcon(const TrayTitle& title);
 
 class StatusController : public QObject {
     Q_OBJECT
@@ -42,7 +43,7 @@ public:
     QSystemTrayIcon& tray() { return m_tray; }
     QMenu& menu() { return m_menu; }
     QWindow* panel() const { return m_panel; }
-    QString shownText() const { return m_shownText; }
+    TrayTitle shown() const { return m_shown; }
 
 public Q_SLOTS:
     // Opens the panel against the icon, or closes it when it is open.
@@ -81,7 +82,7 @@ private:
     PointerPressWatch m_presses;
     QRect m_anchorRect;  // the icon, or the pointer that opened the panel
     QRect m_freeArea;    // of the screen the panel opened on
-    QString m_shownText;
+    TrayTitle m_shown;
     Instant m_steadyFrom{}, m_steadyUntil{};  // while now is in between, the texts stay as they are
     bool m_imageDrawn = false;
     qint64 m_closedAtMs = -1;

@@ -174,26 +174,31 @@ TEST(MenuBarViewModel, TallyCountsTodayAndChangedFiresOnlyWhenAValueMoves) {
 }
 
 TEST(TrayText, NamesThePhaseOrCountsDownAndHidesWithTheCountdownOff) {
-    const std::pair<const char*, Act> cases[] = {
-        {"20m", {}},
-        {"59s", [](Panel& p) { p.tickAt(t0 + 1141); }},
-        {"30s", [](Panel& p) { p.soon(BreakKind::micro); }},
-        {"Held", [](Panel& p) { p.heldFor(5); }},
-        {"Break", [](Panel& p) { p.model->takeBreak(BreakKind::micro); }},
-        {"Paused", [](Panel& p) { p.model->pauseUntilTomorrow(); }},
-        {"", bothOff},
+    const struct {
+        const char* text;
+        TrayTitle icon;
+        Act act;
+    } cases[] = {
+        {"20m", {TrayMark::countdown, QStringLiteral("20m")}, {}},
+        {"59s", {TrayMark::countdown, QStringLiteral("59s")}, [](Panel& p) { p.tickAt(t0 + 1141); }},
+        {"30s", {TrayMark::countdown, QStringLiteral("30s")}, [](Panel& p) { p.soon(BreakKind::micro); }},
+        {"Held", {TrayMark::held, {}}, [](Panel& p) { p.heldFor(5); }},
+        {"Break", {TrayMark::onBreak, {}}, [](Panel& p) { p.model->takeBreak(BreakKind::micro); }},
+        {"Paused", {TrayMark::paused, {}}, [](Panel& p) { p.model->pauseUntilTomorrow(); }},
+        {"", {}, bothOff},
     };
-    for (const auto& [text, act] : cases) {
-        SCOPED_TRACE(text);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         Panel p;
-        if (act) act(p);
-        EXPECT_EQ(phaseText(*p.model), text);
-        EXPECT_EQ(trayTitle(*p.model), text);
-        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + text);
+        if (c.act) c.act(p);
+        EXPECT_EQ(phaseText(*p.model), c.text);
+        // The icon shows the time, or a mark in the word's place; the label says it in words.
+        EXPECT_EQ(trayTitle(*p.model), c.icon);
+        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + c.text);
 
         p.edit([](Settings& s) { s.menuBarCountdown = false; });
-        EXPECT_EQ(trayTitle(*p.model), QString());
-        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + text);
+        EXPECT_EQ(trayTitle(*p.model), TrayTitle{});
+        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + c.text);
     }
 }
 

@@ -249,15 +249,17 @@ TEST_F(Tray, ThePanelFollowsTheHeadsUpAndTheHold) {
     EXPECT_EQ(header(), QStringLiteral("Break held"));
     EXPECT_TRUE(shown("detail").endsWith(QStringLiteral("Held for 1 min.")));
     screenshot(QStringLiteral("panel-held"));
+    EXPECT_EQ(status->shown().mark, TrayMark::held);
+    iconShot(QStringLiteral("icon-held"));
 }
 
 TEST_F(Tray, TheIconShowsTheCountdownOnlyWhileItIsOn) {
-    EXPECT_EQ(status->shownText(), QStringLiteral("20m"));
+    EXPECT_EQ(status->shown(), (TrayTitle{TrayMark::countdown, QStringLiteral("20m")}));
     iconShot(QStringLiteral("icon-countdown"));
     Settings settings = rig.model->settings();
     settings.menuBarCountdown = false;
     rig.model->setSettings(settings);
-    EXPECT_EQ(status->shownText(), QString());
+    EXPECT_EQ(status->shown(), TrayTitle{});
     EXPECT_EQ(status->tray().toolTip(), QStringLiteral("Tarnwick: 20m"));
     iconShot(QStringLiteral("icon-plain"));
 }
@@ -268,6 +270,8 @@ TEST_F(Tray, PausingKeepsThePanelOpenResumingBringsTheCountdownBackAndABreakClos
     EXPECT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Paused until"); }, waitMs));
     EXPECT_TRUE(status->panel()->isVisible());
     screenshot(QStringLiteral("panel-paused"));
+    EXPECT_EQ(status->shown().mark, TrayMark::paused);
+    iconShot(QStringLiteral("icon-paused"));
 
     ASSERT_TRUE(press("resume"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Next eye break in"); }, waitMs));
@@ -287,7 +291,8 @@ TEST_F(Tray, TheMenuCarriesTheCommandsAndTheIconShowsThePhase) {
     const auto* onBreak = std::get_if<phase::OnBreak>(&rig.model->phase());
     ASSERT_NE(onBreak, nullptr);
     EXPECT_EQ(onBreak->kind, BreakKind::long_);
-    EXPECT_EQ(status->shownText(), QStringLiteral("Break"));
+    EXPECT_EQ(status->shown().mark, TrayMark::onBreak);
+    iconShot(QStringLiteral("icon-break"));
     EXPECT_EQ(status->tray().toolTip(), QStringLiteral("Tarnwick: Break"));
     ASSERT_NE(openByClick(), nullptr);
     screenshot(QStringLiteral("panel-break"));
