@@ -133,8 +133,8 @@ void CpuDuringABreak(benchmark::State& state) {
 void TrayIconRedraw(benchmark::State& state) {
     int minutesLeft = 0;
     for (auto _ : state) {
-        const QString text = QString::number(1 + minutesLeft++ % 59) + u'm';
-        for (int size : {22, 44}) benchmark::DoNotOptimize(tarnwick::trayImage(text, size));
+        const tarnwick::TrayTitle title{tarnwick::TrayMark::countdown, QString::number(1 + minutesLeft++ % 59) + u'm'};
+        for (int size : {22, 44}) benchmark::DoNotOptimize(tarnwick::trayImage(title, size));
     }
 }
 

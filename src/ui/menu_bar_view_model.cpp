@@ -98,8 +98,15 @@ Instant phaseTextSteadyUntil(const AppModel& model) {
     return *target - Seconds{lowest - 1} - Seconds{0.001};
 }
 
-QString trayTitle(const AppModel& model) {
-    return model.settings().menuBarCountdown ? phaseText(model) : QString();
+TrayTitle trayTitle(const AppModel& model) {
+    if (!model.settings().menuBarCountdown) return {};
+    const Phase& phase = model.phase();
+    if (std::holds_alternative<phase::Held>(phase)) return {TrayMark::held, {}};
+    if (std::holds_alternative<phase::OnBreak>(phase)) return {TrayMark::onBreak, {}};
+    if (std::holds_alternative<phase::Paused>(phase)) return {TrayMark::paused, {}};
+    QString countdown = phaseText(model);
+    if (countdown.isEmpty()) return {};
+    return {TrayMark::countdown, std::move(countdown)};
 }
 
 QString trayAccessibleLabel(const AppModel& model) { return QStringLiteral("Tarnwick: ") + phaseText(model); }

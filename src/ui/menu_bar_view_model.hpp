@@ -22,8 +22,16 @@ QString phaseText(const AppModel& model);
 // as they are and the clock runs forward; a moment early rather than late. A word or an empty
 // text stays for the whole phase.
 Instant phaseTextSteadyUntil(const AppModel& model);
-// The text drawn into the tray icon: the phase text while the countdown setting is on, else empty.
-QString trayTitle(const AppModel& model);
+// What the tray icon shows beneath its glyph while the countdown setting is on: the time to the
+// next break as text, or for a phase that has no time a mark that reads at tray sizes (16 to 24
+// pixels), where the word would be a few pixels tall. The accessible label says it in words.
+enum class TrayMark { none, countdown, paused, onBreak, held };
+struct TrayTitle {
+    TrayMark mark = TrayMark::none;
+    QString text;  // the countdown ("20m", "59s"); empty for every other mark
+    bool operator==(const TrayTitle&) const = default;
+};
+TrayTitle trayTitle(const AppModel& model);
 // "Tarnwick: " and the phase text, whether or not the title shows.
 QString trayAccessibleLabel(const AppModel& model);
 

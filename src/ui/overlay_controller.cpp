@@ -11,6 +11,7 @@
 #include "platform/imaging/backdrops.hpp"
 #include "platform/x11/panel_hints.hpp"
 #include "ui/break_view_models.hpp"
+#include "ui/panel_placement.hpp"
 #include "ui/views_loader.hpp"
 
 namespace tarnwick {
@@ -133,8 +134,7 @@ void OverlayController::build(Showing showing) {
         if (!m_keyFilter) qGuiApp->installEventFilter(this);
         m_keyFilter = true;
     } else {
-        const QRect area = main->availableGeometry();
-        const QRect geometry(area.x() + area.width() / 2 - 216, area.top(), 432, 156);
+        const QRect geometry = headsUpFrame(freeArea(*main));
         auto* vm = new HeadsUpViewModel(m_model);
         QWindow* panel = m_views.views()
                              ? makePanel(QStringLiteral("HeadsUpPanel.qml"), {{QStringLiteral("vm"), QVariant::fromValue(vm)}},
@@ -256,8 +256,7 @@ void OverlayController::remind(const QString& kind) {
     if (m_showing != Showing::none || m_reminderPanel) return;
     QScreen* main = QGuiApplication::primaryScreen();
     if (!main || !m_views.views()) return;
-    const QRect area = main->availableGeometry();
-    const QRect geometry(area.x() + area.width() / 2 - 120, area.top() + 24, 240, 150);
+    const QRect geometry = reminderFrame(freeArea(*main));
     const bool blink = kind == QLatin1String("blink");
     // The eyes stay shut a quarter second; the arrow stays up a little longer.
     const QVariantMap properties{

@@ -18,8 +18,8 @@
 
 #include <time.h>
 
-#include "platform/x11/panel_hints.hpp"
 #include "ui/menu_bar_view_model.hpp"
+#include "ui/panel_placement.hpp"
 #include "ui/views_loader.hpp"
 
 namespace tarnwick {
@@ -123,7 +123,7 @@ int measuredPixelSize(QFont font, const QString& text, int largest, qreal width)
     return 6;
 }
 
-// The same, remembered: the texts are few ("1s" to "59s", whole minutes, three words) and come
+// The same, remembered: the texts are few ("1s" to "59s" and whole minutes) and come
 // back every cycle, and measuring one shapes it with two fonts.
 int fittingPixelSize(const QFont& font, const QString& text, int largest, qreal width) {
     static QHash<QString, int> known;
@@ -152,16 +152,69 @@ const QImage& smallGlyph(int size) {
 
 }  // namespace
 
-QImage trayImage(const QString& text, int size) {
+namespace {
+
+// The mark of a phase without a time, beneath the small glyph, in the 22-pixel drawing's units: it
+// takes the text's place and nearly half the icon's height, so it reads at 16 pixels.
+QPainterPath markPath(TrayMark mark, qreal unit) {
+    QPainterPath path;
+    auto at = [unit](qreal x, qreal y) { return QPointF(x * unit, y * unit); };
+    switch (mark) {
+    case TrayMark::paused:  // two bars
+        path.addRoundedRect(QRectF(at(6.2, 10.5), at(9.6, 21)), 0.8 * unit, 0.8 * unit);
+        path.addRoundedRect(QRectF(at(12.4, 10.5), at(15.8, 21)), 0.8 * unit, 0.8 * unit);
+        break;
+    case TrayMark::held: {  // an hourglass: waiting for the moment to be right
+        QPolygonF glass;
+        glass << at(6, 10.5) << at(16, 10.5) << at(11.9, 15.75) << at(16, 21) << at(6, 21) << at(10.1, 15.75);
+        path.addPolygon(glass);
+        path.closeSubpath();
+        break;
+    }
+    case TrayMark::onBreak: {  // a crescent moon: resting
+        QPainterPath disc, bite;
+        disc.addEllipse(at(11, 15.75), 5.4 * unit, 5.4 * unit);
+        bite.addEllipse(at(13.9, 13.4), 4.6 * unit, 4.6 * unit);
+        path = disc.subtracted(bite);
+        break;
+    }
+    case TrayMark::none:
+    case TrayMark::countdown:
+        break;
+    }
+    return path;
+}
+
+// Fills a shape white over a dark edge about a pixel wide, as the letters are drawn.
+void fillLegibly(QPainter& p, const QPainterPath& path, qreal unit) {
+    p.setPen(QPen(QColor(0, 0, 0, 200), 2 * std::max(1.0, 1.1 * unit), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(path);
+}
+
+}  // namespace
+
+QImage trayImage(const TrayTitle& title, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     const qreal unit = size / 22.0;  // the drawing is made for 22 pixels
-    if (text.isEmpty()) {
+    if (title.mark == TrayMark::none || (title.mark == TrayMark::countdown && title.text.isEmpty())) {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         strokeLegibly(p, glyph(QPointF(2 * unit, 2 * unit), 18 * unit, 18 * unit), 1.9 * unit);
         return image;
     }
+    if (title.mark != TrayMark::countdown) {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        fillLegibly(p, markPath(title.mark, unit), unit);
+        p.drawImage(0, 0, smallGlyph(size));
+        return image;
+    }
+    const QString& text = title.text;
     // The glyph, small, above the text, which takes the largest bold size that fits the width.
     QFont font = QGuiApplication::font();
     font.setBold(true);
@@ -204,11 +257,11 @@ QImage trayImage(const QString& text, int size) {
 namespace {
 
 // The tray image drawn at the size the tray asks, and only then: an XEmbed tray paints one size,
-// a StatusNotifierItem host takes the few its protocol sends. Each text gets its own engine, which
+// a StatusNotifierItem host takes the few its protocol sends. Each title gets its own engine, which
 // keeps what it drew for repaints.
 class TrayIconEngine final : public QIconEngine {
 public:
-    explicit TrayIconEngine(QString text) : m_text(std::move(text)) {}
+    explicit TrayIconEngine(TrayTitle title) : m_title(std::move(title)) {}
 
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = std::min(size.width(), size.height());
@@ -217,7 +270,7 @@ public:
             if (drawn.width() == side) return drawn;
         }
         if (m_drawn.size() >= 4) m_drawn.removeFirst();
-        m_drawn.append(QPixmap::fromImage(trayImage(m_text, side)));
+        m_drawn.append(QPixmap::fromImage(trayImage(m_title, side)));
         return m_drawn.last();
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -233,24 +286,25 @@ public:
         return {side, side};
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{22, 22}, {44, 44}}; }
-    QIconEngine* clone() const override { return new TrayIconEngine(m_text); }
+    QIconEngine* clone() const override { return new TrayIconEngine(m_title); }
     QString key() const override { return QStringLiteral("TarnwickTray"); }
 
 private:
-    QString m_text;
+    TrayTitle m_title;
     QList<QPixmap> m_drawn;
 };
 
 }  // namespace
 
-QIcon trayIcon(const QString& text) { return QIcon(new TrayIconEngine(text)); }
+QIcon trayIcon(const TrayTitle& title) { return QIcon(new TrayIconEngine(title)); }
 
 StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject* parent)
     : QObject(parent), m_model(model), m_views(views) {
     buildMenu();
     m_tray.setContextMenu(&m_menu);
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger) toggle();
+        // A quick second click is a double click to the tray: it closes the panel all the same.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) toggle();
     });
     connect(&m_model, &AppModel::nowChanged, this, [this] {
         // Most seconds change nothing the tray shows: they cost one comparison.
@@ -262,6 +316,7 @@ StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject*
     connect(&m_model, &AppModel::settingsChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::nextBreakChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateMenu);
+    connect(&m_presses, &PointerPressWatch::pressed, this, &StatusController::onPointerPress);
     updateTitle();
     updateMenu();
     if (lcTrace().isDebugEnabled()) qApp->installEventFilter(this);
@@ -315,11 +370,11 @@ void StatusController::updateTitle() {
     m_steadyFrom = m_model.now();
     m_steadyUntil = phaseTextSteadyUntil(m_model);
     m_model.wakeAt(this, m_steadyUntil);
-    const QString text = trayTitle(m_model);
-    if (!m_imageDrawn || text != m_shownText) {
-        m_shownText = text;
+    TrayTitle title = trayTitle(m_model);
+    if (!m_imageDrawn || title != m_shown) {
+        m_shown = std::move(title);
         m_imageDrawn = true;
-        m_tray.setIcon(trayIcon(text));
+        m_tray.setIcon(trayIcon(m_shown));
     }
     const QString label = trayAccessibleLabel(m_model);
     if (m_tray.toolTip() != label) m_tray.setToolTip(label);
@@ -352,6 +407,7 @@ void StatusController::openPanel() {
         connect(m_panel, SIGNAL(settingsRequested()), this, SLOT(onSettings()));
         connect(m_panel, SIGNAL(statsRequested()), this, SLOT(onStats()));
         if (lcTrace().isDebugEnabled()) connect(m_panel, SIGNAL(frameSwapped()), this, SLOT(traceFrame()));
+        connect(m_panel, SIGNAL(contentHeightChanged()), this, SLOT(fitPanel()));
         connect(m_panel, &QWindow::activeChanged, this, [this] {
             if (m_panel && m_panel->isVisible() && !m_panel->isActive()) closePanel();
         });
@@ -360,16 +416,14 @@ void StatusController::openPanel() {
     const QPoint pointer = QCursor::pos();
     QScreen* screen = QGuiApplication::screenAt(icon.isValid() ? icon.center() : pointer);
     if (!screen) screen = QGuiApplication::primaryScreen();
-    QRect area = screen ? screen->availableGeometry() : QRect(pointer, m_panel->size());
-    // With several monitors Qt reports each one whole; the window manager knows the panels' edges.
-    if (const auto work = x11::workArea()) {
-        const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
-        const QRect free = area & pointsInside(QRect(work->x, work->y, work->width, work->height), ratio);
-        if (free.width() >= m_panel->width() && free.height() >= m_panel->height()) area = free;
-    }
-    m_panel->setPosition(placePanel(m_panel->size(), icon, pointer, area));
+    // With several monitors Qt reports each one whole; the window manager knows the bars' edges.
+    m_freeArea = screen ? freeArea(*screen) : QRect(pointer, m_panel->size());
+    // The pointer moves on once the panel is open: the anchor is where it clicked.
+    m_anchorRect = icon.isValid() ? icon : QRect(pointer, QSize(1, 1));
+    fitPanel();
     m_vm->setActive(true);
     m_awaitingFrame = true;
+    m_presses.setWatching(true);
     m_panel->show();
     m_panel->raise();
     m_panel->requestActivate();
@@ -378,8 +432,27 @@ void StatusController::openPanel() {
 void StatusController::closePanel() {
     if (!m_panel || !m_panel->isVisible()) return;
     m_panel->hide();
+    m_presses.setWatching(false);
     m_vm->setActive(false);
     m_closedAtMs = QDateTime::currentMSecsSinceEpoch();
+}
+
+void StatusController::fitPanel() {
+    if (!m_panel) return;
+    const QSize size(m_panel->width(), std::max(1, m_panel->property("contentHeight").toInt()));
+    // One request moves and resizes the window, so no frame shows it away from the tray.
+    const QRect frame(placePanel(size, m_anchorRect, m_anchorRect.topLeft(), m_freeArea).at, size);
+    if (m_panel->geometry() != frame) m_panel->setGeometry(frame);
+}
+
+void StatusController::onPointerPress() {
+    if (!m_panel || !m_panel->isVisible()) return;
+    const QPoint at = QCursor::pos();
+    if (m_panel->frameGeometry().contains(at)) return;
+    // A press on the icon is the tray's: its click toggles the panel.
+    const QRect icon = m_tray.geometry();
+    if (icon.isValid() && icon.contains(at)) return;
+    closePanel();
 }
 
 void StatusController::traceFrame() {
@@ -396,23 +469,6 @@ void StatusController::onSettings() {
 void StatusController::onStats() {
     closePanel();
     openStats();
-}
-
-QRect pointsInside(QRect devicePixels, qreal ratio) {
-    if (!(ratio > 0) || devicePixels.isEmpty()) return devicePixels;
-    const QPoint topLeft(int(std::ceil(devicePixels.x() / ratio)), int(std::ceil(devicePixels.y() / ratio)));
-    const QPoint end(int(std::floor((devicePixels.x() + devicePixels.width()) / ratio)),
-                     int(std::floor((devicePixels.y() + devicePixels.height()) / ratio)));
-    return QRect(topLeft, end - QPoint(1, 1));
-}
-
-QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area) {
-    const QRect anchor = icon.isValid() ? icon : QRect(pointer, QSize(1, 1));
-    int x = anchor.center().x() - size.width() / 2;
-    int y = anchor.center().y() < area.center().y() ? anchor.bottom() + 4 : anchor.top() - size.height() - 4;
-    x = std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width() + 1));
-    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - size.height() + 1));
-    return {x, y};
 }
 
 }  // namespace tarnwick

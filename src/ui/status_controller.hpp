@@ -15,25 +15,19 @@
 #include <functional>
 
 #include "app/app_model.hpp"
+#include "ui/menu_bar_view_model.hpp"
+#include "platform/x11/pointer_press_watch.hpp"
 
 namespace tarnwick {
 
 class MenuBarViewModel;
 class ViewsLoader;
 
-// The tray image at `size` pixels: the glyph alone, or the glyph over `text`. White strokes with
-// a dark edge, so it reads on dark and light trays alike.
-QImage trayImage(const QString& text, int size);
-// The icon of `text`: `trayImage` at whatever size it is asked for, drawn when first asked.
-QIcon trayIcon(const QString& text);
-
-// Where a panel of `size` goes inside `area`: centred on the icon, below an icon in the top half
-// of the area and above one in the bottom half. When the tray does not say where its icon is
-// (`icon` empty), the same against the pointer, which has just clicked the icon.
-QPoint placePanel(QSize size, QRect icon, QPoint pointer, QRect area);
-// The largest rectangle in points that lies inside a rectangle of device pixels, `ratio` of them
-// to a point: the window manager counts device pixels, Qt places windows in points.
-QRect pointsInside(QRect devicePixels, qreal ratio);
+// The tray image at `size` pixels: the glyph alone, or a small glyph over the countdown's text or
+// the phase's mark. White with a dark edge, so it reads on dark and light trays alike.
+QImage trayImage(const TrayTitle& title, int size);
+// The icon of `title`: `trayImage` at whatever size it is asked for, drawn when first asked.
+QIcon trayIcon(const TrayTitle& title);
 
 class StatusController : public QObject {
     Q_OBJECT
@@ -49,7 +43,7 @@ public:
     QSystemTrayIcon& tray() { return m_tray; }
     QMenu& menu() { return m_menu; }
     QWindow* panel() const { return m_panel; }
-    QString shownText() const { return m_shownText; }
+    TrayTitle shown() const { return m_shown; }
 
 public Q_SLOTS:
     // Opens the panel against the icon, or closes it when it is open.
@@ -63,6 +57,12 @@ private Q_SLOTS:
     void onStats();
     // Marks the first frame after the panel opens, for the benchmark.
     void traceFrame();
+    // Sizes the panel to its content and places it against the icon it opened from: the edge
+    // next to the tray stays where it is while the content grows or shrinks.
+    void fitPanel();
+    // A button went down somewhere: outside the panel and the icon, the panel closes, as it does
+    // when it loses the focus (a click on the bare desktop may move no focus at all).
+    void onPointerPress();
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,7 +79,10 @@ private:
     QAction* m_resumeAction = nullptr;
     MenuBarViewModel* m_vm = nullptr;
     QPointer<QWindow> m_panel;
-    QString m_shownText;
+    PointerPressWatch m_presses;
+    QRect m_anchorRect;  // the icon, or the pointer that opened the panel
+    QRect m_freeArea;    // of the screen the panel opened on
+    TrayTitle m_shown;
     Instant m_steadyFrom{}, m_steadyUntil{};  // while now is in between, the texts stay as they are
     bool m_imageDrawn = false;
     qint64 m_closedAtMs = -1;

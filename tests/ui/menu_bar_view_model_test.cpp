@@ -174,26 +174,31 @@ TEST(MenuBarViewModel, TallyCountsTodayAndChangedFiresOnlyWhenAValueMoves) {
 }
 
 TEST(TrayText, NamesThePhaseOrCountsDownAndHidesWithTheCountdownOff) {
-    const std::pair<const char*, Act> cases[] = {
-        {"20m", {}},
-        {"59s", [](Panel& p) { p.tickAt(t0 + 1141); }},
-        {"30s", [](Panel& p) { p.soon(BreakKind::micro); }},
-        {"Held", [](Panel& p) { p.heldFor(5); }},
-        {"Break", [](Panel& p) { p.model->takeBreak(BreakKind::micro); }},
-        {"Paused", [](Panel& p) { p.model->pauseUntilTomorrow(); }},
-        {"", bothOff},
+    const struct {
+        const char* text;
+        TrayTitle icon;
+        Act act;
+    } cases[] = {
+        {"20m", {TrayMark::countdown, QStringLiteral("20m")}, {}},
+        {"59s", {TrayMark::countdown, QStringLiteral("59s")}, [](Panel& p) { p.tickAt(t0 + 1141); }},
+        {"30s", {TrayMark::countdown, QStringLiteral("30s")}, [](Panel& p) { p.soon(BreakKind::micro); }},
+        {"Held", {TrayMark::held, {}}, [](Panel& p) { p.heldFor(5); }},
+        {"Break", {TrayMark::onBreak, {}}, [](Panel& p) { p.model->takeBreak(BreakKind::micro); }},
+        {"Paused", {TrayMark::paused, {}}, [](Panel& p) { p.model->pauseUntilTomorrow(); }},
+        {"", {}, bothOff},
     };
-    for (const auto& [text, act] : cases) {
-        SCOPED_TRACE(text);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         Panel p;
-        if (act) act(p);
-        EXPECT_EQ(phaseText(*p.model), text);
-        EXPECT_EQ(trayTitle(*p.model), text);
-        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + text);
+        if (c.act) c.act(p);
+        EXPECT_EQ(phaseText(*p.model), c.text);
+        // The icon shows the time, or a mark in the word's place; the label says it in words.
+        EXPECT_EQ(trayTitle(*p.model), c.icon);
+        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + c.text);
 
         p.edit([](Settings& s) { s.menuBarCountdown = false; });
-        EXPECT_EQ(trayTitle(*p.model), QString());
-        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + text);
+        EXPECT_EQ(trayTitle(*p.model), TrayTitle{});
+        EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: ") + c.text);
     }
 }
 
@@ -253,45 +258,6 @@ TEST(TrayText, StaysCurrentWhenTheModelTicksOnlyWhenAskedTo) {
     // Nineteen minutes at a tick every half minute and at each change of minute, then every second
     // through the last minute, where the text counts seconds.
     EXPECT_LE(ticks, 19 * 3 + 60 + 3);
-}
-
-TEST(PanelPlacement, SitsAgainstTheIconOrThePointerInsideTheFreeArea) {
-    const QSize panel(304, 400);
-    const QRect area(0, 27, 1280, 997);  // a 27-pixel bar along the top
-    const struct {
-        const char* name;
-        QRect icon;
-        QPoint pointer, at;
-    } cases[] = {
-        {"icon in a top bar: below it, centred", {600, 2, 22, 22}, {0, 0}, {458, 27}},
-        {"icon at the right end: kept inside", {1250, 2, 22, 22}, {0, 0}, {976, 27}},
-        {"icon in a bottom bar: above it", {600, 1000, 22, 22}, {0, 0}, {458, 596}},
-        {"no icon geometry: below the pointer, clear of the bar", {}, {12, 13}, {0, 27}},
-        {"no icon geometry, pointer low: above it", {}, {700, 1010}, {548, 606}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(placePanel(panel, c.icon, c.pointer, area), c.at);
-    }
-}
-
-// The work area the window manager gives in device pixels, as the points a panel may take.
-TEST(PanelPlacement, TheWorkAreaInDevicePixelsBecomesTheAreaInPointsInsideIt) {
-    const struct {
-        QRect pixels;
-        qreal ratio;
-        QRect points;
-    } cases[] = {
-        {{0, 27, 1280, 997}, 1, {0, 27, 1280, 997}},
-        {{0, 48, 3840, 2112}, 2, {0, 24, 1920, 1056}},
-        {{0, 27, 3840, 2133}, 2, {0, 14, 1920, 1066}},  // a bar that ends inside a point
-        {{0, 36, 2880, 1584}, 1.5, {0, 24, 1920, 1056}},
-        {{1281, 0, 1279, 1024}, 1.25, {1025, 0, 1023, 819}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.ratio << " " << c.pixels.y());
-        EXPECT_EQ(pointsInside(c.pixels, c.ratio), c.points);
-    }
 }
 
 }  // namespace

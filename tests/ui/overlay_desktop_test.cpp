@@ -16,6 +16,7 @@
 #include "screen_pixels.hpp"
 #include "screenshot_path.hpp"
 #include "platform/imaging/blur.hpp"
+#include "platform/x11/panel_hints.hpp"
 #include "platform/x11/x11_windows.hpp"
 #include "ui/overlay_controller.hpp"
 #include "ui/views_loader.hpp"
@@ -134,9 +135,14 @@ TEST_F(Overlay, TheHeadsUpSitsTopCentreOnThePrimaryMonitorAndThePointerPillFollo
     rig.tickUntil(fakes::t0 + 50);  // the heads-up of a break due at one minute
     ASSERT_EQ(controller->showing(), OverlayController::Showing::headsUp);
     ASSERT_EQ(controller->panels().size(), 1u);
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    // The tray's bar along the top of the primary monitor reserves that edge; Qt reports the monitor
+    // whole, the window manager's work area says where the bar ends.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto work = x11::workArea();
+    ASSERT_TRUE(work);
+    ASSERT_GT(work->y, screen.top()) << "a bar along the top";
     QWindow* card = controller->panels().front();
-    EXPECT_EQ(card->geometry(), QRect(area.x() + area.width() / 2 - 216, area.top(), 432, 156));
+    EXPECT_EQ(card->geometry(), QRect(screen.x() + screen.width() / 2 - 216, work->y, 432, 156)) << "just below the bar";
     // No compositing manager runs here: the panel keeps only its card, with a clear margin of 20.
     EXPECT_EQ(card->opacity(), 1.0);
     EXPECT_EQ(card->mask().boundingRect().topLeft(), QPoint(20, 20));
@@ -227,6 +233,11 @@ TEST_F(Overlay, ANudgeShowsWhileWorkingAndIsDroppedDuringAHeadsUpOrAnotherNudge)
     controller->remind(QStringLiteral("blink"));
     ASSERT_NE(controller->reminderPanel(), nullptr);
     QWindow* blink = controller->reminderPanel();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto work = x11::workArea();
+    ASSERT_TRUE(work);
+    EXPECT_EQ(blink->geometry(), QRect(screen.x() + screen.width() / 2 - 120, work->y + 24, 240, 150))
+        << "24 pixels below the tray's bar";
     controller->remind(QStringLiteral("posture"));
     EXPECT_EQ(controller->reminderPanel(), blink) << "a second orb waits for nothing";
     QTest::qWait(1500);

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QGuiApplication>
 #include <QApplication>
 #include <QProcess>
@@ -27,6 +31,19 @@ constexpr int waitMs = 5000;
 using drive::clickAt;
 
 bool statusNotifierHost() { return qgetenv("TARNWICK_DESKTOP_TRAY") == "sni"; }
+bool trayAtBottom() { return qgetenv("TARNWICK_DESKTOP_TRAY_EDGE") == "bottom"; }
+
+// A window's place as the X server has it (not as Qt last asked for it), from xwininfo.
+QRect serverGeometry(const QWindow* window) {
+    const auto out = drive::run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
+    if (!out) return {};
+    auto field = [&](const char* name) {
+        const qsizetype at = out->indexOf(QLatin1String(name));
+        if (at < 0) return -1;
+        return out->mid(at + qsizetype(qstrlen(name))).section(u'\n', 0, 0).trimmed().toInt();
+    };
+    return {field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"), field("Height:")};
+}
 
 QImage grab(QRect r) { return QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage(); }
 
@@ -46,6 +63,40 @@ QRect iconInTopPanel() {
             if (strip.pixel(x, y) != panel) found |= QRect(x, y, 1, 1);
     return found.translated(screen.topLeft());
 }
+
+// Openbox set up so that a click on the bare desktop moves no focus, as some desktops have it: its
+// own set-up without the focus bindings of the desktop, loaded at once. Put back when it goes.
+class DesktopClicksMoveNoFocus {
+public:
+    DesktopClicksMoveNoFocus() {
+        QFile system(QStringLiteral("/etc/xdg/openbox/rc.xml"));
+        if (!system.open(QIODevice::ReadOnly)) return;
+        QString rc = QString::fromUtf8(system.readAll());
+        const qsizetype from = rc.indexOf(QLatin1String("<context name=\"Desktop\">"));
+        const qsizetype to = rc.indexOf(QLatin1String("</context>"), from);
+        if (from < 0 || to < 0) return;
+        QString desktop = rc.mid(from, to - from);
+        desktop.remove(QRegularExpression(QStringLiteral("<mousebind[^>]*>\\s*<action name=\"Focus\"/>[\\s\\S]*?</mousebind>")));
+        if (desktop.contains(QLatin1String("\"Focus\""))) return;
+        rc.replace(from, to - from, desktop);
+        QDir().mkpath(QFileInfo(m_path).path());
+        QFile mine(m_path);
+        m_loaded = mine.open(QIODevice::WriteOnly) && mine.write(rc.toUtf8()) > 0;
+        mine.close();
+        m_loaded = m_loaded && drive::run(QStringLiteral("openbox"), {QStringLiteral("--reconfigure")}).has_value();
+        QTest::qWait(500);
+    }
+    ~DesktopClicksMoveNoFocus() {
+        QFile::remove(m_path);
+        (void)drive::run(QStringLiteral("openbox"), {QStringLiteral("--reconfigure")});
+        QTest::qWait(500);
+    }
+    bool loaded() const { return m_loaded; }
+
+private:
+    QString m_path = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/openbox/rc.xml");
+    bool m_loaded = false;
+};
 
 class Tray : public ::testing::Test {
 protected:
@@ -72,9 +123,12 @@ protected:
         return vm ? vm->property(property).toString() : QString();
     }
     QString header() const { return shown("label"); }
-    // Saved with the tray host in the name, as tray-<host>-<name>.png.
+    // Saved with the tray host in the name, as tray-<host>-<name>.png (tray-xembed-bottom-… for a tray
+    // along the bottom).
     static void save(const QImage& image, const QString& name) {
-        const QString host = statusNotifierHost() ? QStringLiteral("sni") : QStringLiteral("xembed");
+        const QString host = statusNotifierHost() ? QStringLiteral("sni")
+                             : trayAtBottom()      ? QStringLiteral("xembed-bottom")
+                                                   : QStringLiteral("xembed");
         image.save(screenshotPath(QStringLiteral("tray-%1-%2.png").arg(host, name)));
     }
     void screenshot(const QString& name) const {
@@ -99,7 +153,11 @@ TEST_F(Tray, AClickOpensThePanelAgainstTheIconInsideTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(area.contains(panel->geometry())) << "inside the screen";
     EXPECT_EQ(panel->width(), 304);
-    EXPECT_LE(std::abs(panel->y() - icon().bottom()), 12) << "just below the icon";
+    if (trayAtBottom()) {
+        EXPECT_LE(std::abs(icon().top() - panel->geometry().bottom()), 12) << "just above the icon";
+    } else {
+        EXPECT_LE(std::abs(panel->y() - icon().bottom()), 12) << "just below the icon";
+    }
     EXPECT_LE(std::abs(panel->geometry().center().x() - icon().center().x()), 160) << "beside the icon";
     EXPECT_EQ(header(), QStringLiteral("Next eye break in"));
     screenshot(QStringLiteral("panel-working"));
@@ -140,6 +198,62 @@ TEST_F(Tray, ThePanelDrawsItsEmblemProgressTilesAndTodaysTally) {
     EXPECT_GE(pixels::distance(card, around), 6) << card.name().toStdString() << " on " << around.name().toStdString();
 }
 
+TEST_F(Tray, AClickOnTheBareDesktopClosesThePanelWhereItMovesNoFocus) {
+    const DesktopClicksMoveNoFocus desktop;
+    ASSERT_TRUE(desktop.loaded());
+    QWindow* panel = openByClick();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isActive(); }, waitMs)) << "the panel has the keyboard";
+    // A click inside it, away from its controls, leaves it open.
+    clickAt(panel->geometry().topLeft() + QPoint(200, 20));
+    QTest::qWait(500);
+    EXPECT_TRUE(panel->isVisible()) << "a click inside";
+    // On the bare desktop of either monitor: closed.
+    clickAt({640, 700});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "a click on the bare desktop";
+    QTest::qWait(500);
+    ASSERT_NE(openByClick(), nullptr);
+    clickAt({1900, 500});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "a click on the second monitor";
+    // The icon still toggles it, and the press on it does not open it again.
+    QTest::qWait(500);
+    ASSERT_NE(openByClick(), nullptr);
+    QTest::qWait(600);  // not a double click
+    clickAt(icon().center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "a second click on the icon";
+    QTest::qWait(800);
+    EXPECT_FALSE(panel->isVisible()) << "stays closed";
+    // Keys still reach it: Escape closes it.
+    ASSERT_NE(openByClick(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isActive(); }, waitMs));
+    drive::xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->isVisible(); }, waitMs)) << "Escape";
+}
+
+TEST_F(Tray, TheEdgeNextToTheTrayStaysPutWhilePausingAndResumingChangeThePanelsHeight) {
+    QWindow* panel = openByClick();
+    ASSERT_NE(panel, nullptr);
+    QTest::qWait(300);
+    // The top edge under a tray along the top, the bottom edge over one along the bottom.
+    auto nextToTray = [](QRect r) { return trayAtBottom() ? r.y() + r.height() : r.y(); };
+    const QRect opened = serverGeometry(panel);
+    ASSERT_FALSE(opened.isEmpty());
+    EXPECT_LE(std::abs(nextToTray(opened) - (trayAtBottom() ? icon().top() : icon().bottom())), 12) << "against the tray";
+
+    ASSERT_TRUE(press("pause30"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Paused until"); }, waitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return serverGeometry(panel).height() != opened.height(); }, waitMs))
+        << "pausing drops the progress bar and the detail line";
+    QTest::qWait(200);
+    const QRect paused = serverGeometry(panel);
+    EXPECT_EQ(nextToTray(paused), nextToTray(opened)) << "paused: " << paused.height() << " high, was " << opened.height();
+    screenshot(QStringLiteral("panel-paused-against-the-tray"));
+
+    ASSERT_TRUE(press("resume"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return serverGeometry(panel).height() == opened.height(); }, waitMs));
+    EXPECT_EQ(nextToTray(serverGeometry(panel)), nextToTray(opened)) << "resumed";
+}
+
 TEST_F(Tray, ThePanelFollowsTheHeadsUpAndTheHold) {
     Settings settings = rig.model->settings();
     settings.headsUpSeconds = 30;
@@ -161,15 +275,17 @@ TEST_F(Tray, ThePanelFollowsTheHeadsUpAndTheHold) {
     EXPECT_EQ(header(), QStringLiteral("Break held"));
     EXPECT_TRUE(shown("detail").endsWith(QStringLiteral("Held for 1 min.")));
     screenshot(QStringLiteral("panel-held"));
+    EXPECT_EQ(status->shown().mark, TrayMark::held);
+    iconShot(QStringLiteral("icon-held"));
 }
 
 TEST_F(Tray, TheIconShowsTheCountdownOnlyWhileItIsOn) {
-    EXPECT_EQ(status->shownText(), QStringLiteral("20m"));
+    EXPECT_EQ(status->shown(), (TrayTitle{TrayMark::countdown, QStringLiteral("20m")}));
     iconShot(QStringLiteral("icon-countdown"));
     Settings settings = rig.model->settings();
     settings.menuBarCountdown = false;
     rig.model->setSettings(settings);
-    EXPECT_EQ(status->shownText(), QString());
+    EXPECT_EQ(status->shown(), TrayTitle{});
     EXPECT_EQ(status->tray().toolTip(), QStringLiteral("Tarnwick: 20m"));
     iconShot(QStringLiteral("icon-plain"));
 }
@@ -180,6 +296,8 @@ TEST_F(Tray, PausingKeepsThePanelOpenResumingBringsTheCountdownBackAndABreakClos
     EXPECT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Paused until"); }, waitMs));
     EXPECT_TRUE(status->panel()->isVisible());
     screenshot(QStringLiteral("panel-paused"));
+    EXPECT_EQ(status->shown().mark, TrayMark::paused);
+    iconShot(QStringLiteral("icon-paused"));
 
     ASSERT_TRUE(press("resume"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Next eye break in"); }, waitMs));
@@ -199,7 +317,8 @@ TEST_F(Tray, TheMenuCarriesTheCommandsAndTheIconShowsThePhase) {
     const auto* onBreak = std::get_if<phase::OnBreak>(&rig.model->phase());
     ASSERT_NE(onBreak, nullptr);
     EXPECT_EQ(onBreak->kind, BreakKind::long_);
-    EXPECT_EQ(status->shownText(), QStringLiteral("Break"));
+    EXPECT_EQ(status->shown().mark, TrayMark::onBreak);
+    iconShot(QStringLiteral("icon-break"));
     EXPECT_EQ(status->tray().toolTip(), QStringLiteral("Tarnwick: Break"));
     ASSERT_NE(openByClick(), nullptr);
     screenshot(QStringLiteral("panel-break"));

@@ -71,11 +71,12 @@ TEST(ApplicationIcon, IsAPictureAtEverySizeDesktopsAskFor) {
 }
 
 TEST(TrayIcon, IsDrawnAtTheSizeTheTrayAsksNotScaledFromAnother) {
-    for (const QString& text : {QStringLiteral("25m"), QStringLiteral("Paused"), QString()}) {
-        const QIcon icon = trayIcon(text);
+    const TrayTitle titles[] = {{TrayMark::countdown, QStringLiteral("25m")}, {TrayMark::paused, {}}, {}};
+    for (const TrayTitle& title : titles) {
+        const QIcon icon = trayIcon(title);
         for (int size : {16, 22, 24, 30, 44}) {
-            SCOPED_TRACE(qPrintable(text + u' ' + QString::number(size)));
-            const QImage drawn = trayImage(text, size);
+            SCOPED_TRACE(qPrintable(title.text + u' ' + QString::number(int(title.mark)) + u' ' + QString::number(size)));
+            const QImage drawn = trayImage(title, size);
             EXPECT_EQ(icon.pixmap(QSize(size, size)).toImage().convertToFormat(drawn.format()), drawn);
             // An XEmbed tray paints the icon into its window, which need not be square.
             QImage window(size + 6, size, QImage::Format_ARGB32_Premultiplied);
@@ -87,6 +88,53 @@ TEST(TrayIcon, IsDrawnAtTheSizeTheTrayAsksNotScaledFromAnother) {
             EXPECT_EQ(window.copy(3, 0, size, size), drawn);
         }
     }
+}
+
+// The rows of the lower half of a tray image that carry white: how tall what is drawn beneath the
+// small glyph stands.
+int whiteRowsBelowTheGlyph(const QImage& image) {
+    int rows = 0;
+    for (int y = image.height() * 45 / 100; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() > 200 && c.red() > 200) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+TEST(TrayIcon, EachPhaseWithoutATimeHasAMarkThatStandsNearlyHalfTheIconTall) {
+    const TrayMark marks[] = {TrayMark::paused, TrayMark::onBreak, TrayMark::held};
+    const char* names[] = {"paused", "break", "held"};
+    // Each mark at each size a tray asks for, on a dark tray and a light one, for a person to look at.
+    const int sizes[] = {16, 22, 24};
+    QImage sheet(3 * (24 + 8) * 2 + 8, 4 * (24 + 8) + 8, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(QColor(0x2b, 0x2b, 0x2b));
+    QPainter sheetPainter(&sheet);
+    sheetPainter.fillRect(QRect(sheet.width() / 2, 0, sheet.width() / 2, sheet.height()), QColor(0xf0, 0xf0, 0xf0));
+    const TrayTitle countdown{TrayMark::countdown, QStringLiteral("20m")};
+    for (int row = 0; row < 4; ++row) {
+        const TrayTitle title = row < 3 ? TrayTitle{marks[row], {}} : countdown;
+        for (int column = 0; column < 3; ++column) {
+            const int size = sizes[column];
+            const QImage image = trayImage(title, size);
+            if (row < 3) {
+                SCOPED_TRACE(QStringLiteral("%1 at %2").arg(QLatin1String(names[row])).arg(size).toStdString());
+                EXPECT_GE(whiteRowsBelowTheGlyph(image), size * 4 / 10);
+                for (const TrayMark other : marks) {
+                    if (other != marks[row]) EXPECT_NE(image, trayImage({other, {}}, size)) << "told apart";
+                }
+            }
+            for (int half = 0; half < 2; ++half)
+                sheetPainter.drawImage(8 + half * sheet.width() / 2 + column * 32, 8 + row * 32, image);
+        }
+    }
+    sheetPainter.end();
+    sheet.scaled(sheet.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .save(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER "/tray-icon-marks.png"));
 }
 
 TEST(UiEngine, IsMadeOnlyWhenAViewIsFirstNeeded) {

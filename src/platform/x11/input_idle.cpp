@@ -5,51 +5,20 @@
 #include <xcb/screensaver.h>
 #include <xcb/xinput.h>
 
+#include "platform/x11/raw_input.hpp"
 #include "platform/x11/xcb_support.hpp"
 
 namespace tarnwick {
 namespace {
 
-// Raw key presses stay selected on the root window while any observer lives; every other raw
-// input event only while some observer waits for the user's return.
-int g_rawKeySelections = 0;
-int g_allInputWatchers = 0;
-
+// Raw key presses stay selected on the root window while the observer lives; every other raw
+// input event only while it waits for the user's return.
 constexpr std::uint32_t keyMask = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS;
-constexpr std::uint32_t allInputMask = keyMask | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS |
-                                       XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_TOUCH_BEGIN;
-
-struct RawMask {
-    xcb_input_event_mask_t head;
-    std::uint32_t bits;
-};
-
-RawMask rawMask() {
-    const std::uint32_t bits = g_allInputWatchers > 0 ? allInputMask : g_rawKeySelections > 0 ? keyMask : 0u;
-    return {{XCB_INPUT_DEVICE_ALL_MASTER, 1}, bits};
-}
-
-bool selectRawKeyPresses(xcb_connection_t* c, xcb_window_t root) {
-    RawMask mask = rawMask();
-    xcb_generic_error_t* error = xcb_request_check(c, xcb_input_xi_select_events_checked(c, root, 1, &mask.head));
-    std::free(error);
-    return error == nullptr;
-}
+constexpr std::uint32_t returnMask = XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_MOTION |
+                                     XCB_INPUT_XI_EVENT_MASK_RAW_TOUCH_BEGIN;
 
 double monotonicSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-// XInput 2.1 or later delivers raw events even while another client grabs the keyboard.
-bool xinputUsable(xcb_connection_t* c, std::uint8_t* opcode) {
-    const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_input_id);
-    if (!ext || !ext->present) return false;
-    // Asking for a version at least as high as Qt's keeps the server's record unchanged.
-    auto version = x11::collect<xcb_input_xi_query_version_reply_t>(
-        c, xcb_input_xi_query_version_reply, xcb_input_xi_query_version(c, 2, 4));
-    if (!version || version->major_version < 2) return false;
-    *opcode = ext->major_opcode;
-    return true;
 }
 
 }  // namespace
@@ -62,15 +31,10 @@ X11InputIdle::X11InputIdle(double horizon, double recheck) : m_tracker(horizon, 
     const xcb_query_extension_reply_t* saver = xcb_get_extension_data(c, &xcb_screensaver_id);
     m_idleAvailable = saver && saver->present;
 
-    std::uint8_t opcode = 0;
-    if (xinputUsable(c, &opcode)) {
-        ++g_rawKeySelections;
-        if (g_rawKeySelections > 1 || selectRawKeyPresses(c, m_root)) {
-            m_xinputOpcode = opcode;
-        } else {
-            --g_rawKeySelections;
-            return;
-        }
+    // XInput 2.1 or later delivers raw events even while another client grabs the keyboard.
+    const std::uint8_t opcode = x11::xinputOpcode();
+    if (opcode != 0 && x11::selectRawEvents(keyMask, true)) {
+        m_xinputOpcode = opcode;
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
 }
@@ -81,19 +45,18 @@ X11InputIdle::~X11InputIdle() {
     }
     if (m_xinputOpcode == 0) return;
     if (auto* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
-    if (m_watchingAll) --g_allInputWatchers;
-    --g_rawKeySelections;
-    if (xcb_connection_t* c = x11::connection()) selectRawKeyPresses(c, m_root);
+    if (m_watchingAll) x11::deselectRawEvents(returnMask);
+    x11::deselectRawEvents(keyMask);
 }
 
 void X11InputIdle::watchAllInput(bool on) {
     if (on == m_watchingAll || m_xinputOpcode == 0) return;
-    const bool before = g_allInputWatchers > 0;
     m_watchingAll = on;
-    g_allInputWatchers += on ? 1 : -1;
-    if (before == (g_allInputWatchers > 0)) return;
-    RawMask mask = rawMask();
-    xcb_input_xi_select_events(x11::connection(), m_root, 1, &mask.head);
+    if (on) {
+        x11::selectRawEvents(returnMask);
+    } else {
+        x11::deselectRawEvents(returnMask);
+    }
 }
 
 double X11InputIdle::idleSeconds() {

@@ -1,5 +1,7 @@
 #include "platform/x11/panel_hints.hpp"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/x11/xcb_support.hpp"
@@ -55,6 +57,51 @@ std::optional<WorkArea> workArea() {
     if (areas.size() < at + 4) return std::nullopt;
     return WorkArea{static_cast<std::int32_t>(areas[at]), static_cast<std::int32_t>(areas[at + 1]),
                     static_cast<std::int32_t>(areas[at + 2]), static_cast<std::int32_t>(areas[at + 3])};
+}
+
+std::optional<RootSize> rootSize() {
+    xcb_connection_t* c = connection();
+    const xcb_window_t root = rootWindow(c);
+    if (!c || root == XCB_NONE) return std::nullopt;
+    auto geometry = collect<xcb_get_geometry_reply_t>(c, xcb_get_geometry_reply, xcb_get_geometry(c, root));
+    if (!geometry) return std::nullopt;
+    return RootSize{geometry->width, geometry->height};
+}
+
+std::optional<std::vector<Strut>> struts() {
+    xcb_connection_t* c = connection();
+    const xcb_window_t root = rootWindow(c);
+    if (!c || root == XCB_NONE) return std::nullopt;
+    auto list = collect<xcb_get_property_reply_t>(
+        c, xcb_get_property_reply,
+        xcb_get_property(c, 0, root, atom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 4096));
+    if (!list || list->type != XCB_ATOM_WINDOW) return std::nullopt;
+    const std::vector<std::uint32_t> windows = values32(list.get(), XCB_ATOM_WINDOW);
+    const xcb_atom_t partial = atom(c, "_NET_WM_STRUT_PARTIAL"), plain = atom(c, "_NET_WM_STRUT");
+    // Every question goes out before the first answer is awaited.
+    std::vector<std::pair<xcb_get_property_cookie_t, xcb_get_property_cookie_t>> cookies;
+    cookies.reserve(windows.size());
+    for (const std::uint32_t w : windows) {
+        cookies.emplace_back(xcb_get_property(c, 0, w, partial, XCB_ATOM_CARDINAL, 0, 12),
+                             xcb_get_property(c, 0, w, plain, XCB_ATOM_CARDINAL, 0, 4));
+    }
+    std::vector<Strut> found;
+    for (const auto& [partialCookie, plainCookie] : cookies) {
+        auto full = collect<xcb_get_property_reply_t>(c, xcb_get_property_reply, partialCookie);
+        auto old = collect<xcb_get_property_reply_t>(c, xcb_get_property_reply, plainCookie);
+        std::vector<std::uint32_t> v = values32(full.get(), XCB_ATOM_CARDINAL);
+        if (v.size() < 12) {
+            v = values32(old.get(), XCB_ATOM_CARDINAL);
+            if (v.size() < 4) continue;
+            // The whole length of every edge.
+            v.resize(12, 0);
+            v[5] = v[7] = v[9] = v[11] = 1 << 30;
+        }
+        auto at = [&](std::size_t i) { return static_cast<int>(std::min<std::uint32_t>(v[i], 0x7fffffff)); };
+        const Strut s{at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), at(8), at(9), at(10), at(11)};
+        if (s.left || s.right || s.top || s.bottom) found.push_back(s);
+    }
+    return found;
 }
 
 void blurBehind(std::uintptr_t window) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace tarnwick::x11 {
 
@@ -24,5 +25,25 @@ struct WorkArea {
     int x, y, width, height;
 };
 std::optional<WorkArea> workArea();
+
+// An edge a dock or panel reserves (_NET_WM_STRUT_PARTIAL): how far it reaches in from each edge of
+// the root window, and along which stretch of that edge, in pixels of the root window. A window
+// with only the older _NET_WM_STRUT reserves the whole length of each edge.
+struct Strut {
+    int left = 0, right = 0, top = 0, bottom = 0;
+    int leftStartY = 0, leftEndY = 0, rightStartY = 0, rightEndY = 0;
+    int topStartX = 0, topEndX = 0, bottomStartX = 0, bottomEndX = 0;
+    bool operator==(const Strut&) const = default;
+};
+
+// The size of the root window, which the struts count from.
+struct RootSize {
+    int width, height;
+};
+std::optional<RootSize> rootSize();
+
+// The struts of the windows the window manager lists (_NET_CLIENT_LIST); nullopt when there is no X
+// connection or the window manager keeps no such list, so the struts cannot be known.
+std::optional<std::vector<Strut>> struts();
 
 }  // namespace tarnwick::x11

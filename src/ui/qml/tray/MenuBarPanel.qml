@@ -10,9 +10,12 @@ Window {
     signal settingsRequested()
     signal statsRequested()
 
+    // The height the content asks for. The controller sets the window's height from it, in the
+    // same move that keeps the edge next to the tray in place.
+    readonly property int contentHeight: Math.ceil(view.implicitHeight)
+
     title: "Tarnwick"
     width: view.implicitWidth
-    height: view.implicitHeight
     color: view.palette.window
 
     MenuBarView {
