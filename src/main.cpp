@@ -85,24 +85,30 @@ int main(int argc, char** argv) {
     using namespace tarnwick;
     Persistence persistence(Persistence::defaultFolder());
 
+    // A start that finds a running Tarnwick hands over to it, whatever that one's lock state.
     SingleInstance instance(persistence.folder());
-    switch (instance.claim()) {
-    case SingleInstance::Claim::claimed:
+    switch (instance.start()) {
+    case SingleInstance::Start::first:
         break;
-    case SingleInstance::Claim::heldElsewhere:
-        instance.notifyRunning();
+    case SingleInstance::Start::handedOver:
         return 0;
-    case SingleInstance::Claim::unavailable:
-        // Another start in the same plight may already run: it answers on the socket.
-        if (instance.notifyRunning(300)) return 0;
-        instance.listen();
+    case SingleInstance::Start::unreachable:
+        std::fprintf(stderr, "Tarnwick: not started: %s.\n", instance.problem().toLocal8Bit().constData());
+        return 1;
+    }
+    if (!instance.holdsLock()) {
         std::fprintf(stderr, "Tarnwick: settings and history are not saved: the data folder %s cannot be written (%s); "
                              "they are kept in memory and saved as soon as it can be.\n",
                      QFile::encodeName(persistence.folderPath()).constData(),
-                     instance.lockProblem().toLocal8Bit().constData());
+                     instance.problem().toLocal8Bit().constData());
         std::fflush(stderr);
-        break;
     }
+    // Another session's Tarnwick took the data folder while this one waited for it: only one may save there.
+    QObject::connect(&instance, &SingleInstance::supplanted, &app, [](const QString& why) {
+        std::fprintf(stderr, "Tarnwick: ending: %s.\n", why.toLocal8Bit().constData());
+        std::fflush(stderr);
+        QCoreApplication::exit(1);
+    });
 
     const bool wayland = isWaylandSession();
     // On Wayland, KWin can tell of native Wayland windows in front, where it runs.

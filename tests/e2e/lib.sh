@@ -47,6 +47,22 @@ start_tarnwick() {
     fail "tarnwick did not start"
 }
 
+# Whether the tray panel of the process $1 (default: the started one) is on screen. The panel is 304
+# wide; the tray icon's own window has the same name.
+panel_shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "${1:-$pid}" --name '^Tarnwick$' 2>/dev/null); do
+        xwininfo -id "$w" | grep -q 'Width: 304' && return 0
+    done
+    return 1
+}
+
+# Waits up to $1 seconds for the tray panel of the started process to show.
+wait_for_panel() {
+    for _ in $(seq $(($1 * 10))); do panel_shown && return 0; sleep 0.1; done
+    return 1
+}
+
 # Waits up to $1 seconds for the history file to contain the text $2.
 wait_for_history() {
     local seconds=$1 text=$2

@@ -5,18 +5,8 @@ write_quick_settings
 start_tarnwick
 sleep 1
 
-# Whether the tray panel (304 wide; the tray icon's own window has the same name) is on screen.
-panel_shown() {
-    local w
-    for w in $(xdotool search --onlyvisible --pid "$pid" --name '^Tarnwick$' 2>/dev/null); do
-        xwininfo -id "$w" | grep -q 'Width: 304' && return 0
-    done
-    return 1
-}
-
 "$tarnwick" > /dev/null 2>&1 || fail "the second start failed"
-for _ in $(seq 30); do panel_shown && break; sleep 0.1; done
-panel_shown || fail "the second start did not open the panel"
+wait_for_panel 3 || fail "the second start did not open the panel"
 # The tray menu: a right click on the icon, then its last entry.
 icon=
 for w in $(xdotool search --pid "$pid" --class tarnwick); do

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace tarnwick {
 
@@ -48,6 +49,68 @@ bool isReserved(char c) {
     return std::string_view(" \t\n\"'\\><~|&;$*?#()`").find(c) != std::string_view::npos;
 }
 
+// One argument of an Exec= value: quoted and escaped when it holds a reserved character, '%' doubled,
+// then escaped once more for the key file.
+std::string execArgument(std::string_view text) {
+    const bool quote = std::any_of(text.begin(), text.end(), isReserved);
+    std::string argument;
+    if (quote) argument += '"';
+    for (char c : text) {
+        // Inside quotes these four take a backslash; the key-file layer then escapes each backslash again.
+        if (quote && (c == '"' || c == '`' || c == '$' || c == '\\')) argument += "\\\\";
+        switch (c) {
+        case '\\': argument += "\\\\"; break;
+        case '\n': argument += "\\n"; break;
+        case '\t': argument += "\\t"; break;
+        case '\r': argument += "\\r"; break;
+        case '%': argument += "%%"; break;
+        default: argument += c;
+        }
+    }
+    if (quote) argument += '"';
+    return argument;
+}
+
+// The script sh runs for a path env cannot take: it becomes the program, with no arguments.
+constexpr std::string_view runsItsName = "exec \"$0\"";
+
+// The arguments of an Exec= value whose key-file escapes are undone: quoted ones unescaped, "%%" one '%'.
+std::optional<std::vector<std::string>> execArguments(std::string_view text) {
+    std::vector<std::string> arguments;
+    std::size_t at = 0;
+    for (;;) {
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+        if (at == text.size()) return arguments;
+        std::string argument;
+        if (text[at] == '"') {
+            bool closed = false;
+            for (++at; at < text.size(); ++at) {
+                if (text[at] == '"') {
+                    closed = true;
+                    ++at;
+                    break;
+                }
+                if (text[at] == '\\' && at + 1 < text.size()) ++at;
+                argument += text[at];
+            }
+            if (!closed) return std::nullopt;
+        } else {
+            while (at < text.size() && text[at] != ' ' && text[at] != '\t') argument += text[at++];
+        }
+        std::string unescaped;
+        for (std::size_t i = 0; i < argument.size(); ++i) {
+            unescaped += argument[i];
+            if (argument[i] == '%' && i + 1 < argument.size() && argument[i + 1] == '%') ++i;
+        }
+        arguments.push_back(std::move(unescaped));
+    }
+}
+
+bool named(std::string_view argument, std::string_view program) {
+    const auto slash = argument.rfind('/');
+    return (slash == std::string_view::npos ? argument : argument.substr(slash + 1)) == program;
+}
+
 }  // namespace
 
 LoginItemStatus autostartFileStatus(std::string_view contents) {
@@ -66,23 +129,13 @@ LoginItemStatus autostartFileStatus(std::string_view contents) {
 }
 
 std::string desktopExecValue(std::string_view path) {
-    const bool quote = std::any_of(path.begin(), path.end(), isReserved);
-    std::string argument;
-    if (quote) argument += '"';
-    for (char c : path) {
-        // Inside quotes these four take a backslash; the key-file layer then escapes each backslash again.
-        if (quote && (c == '"' || c == '`' || c == '$' || c == '\\')) argument += "\\\\";
-        switch (c) {
-        case '\\': argument += "\\\\"; break;
-        case '\n': argument += "\\n"; break;
-        case '\t': argument += "\\t"; break;
-        case '\r': argument += "\\r"; break;
-        case '%': argument += "%%"; break;
-        default: argument += c;
-        }
-    }
-    if (quote) argument += '"';
-    return argument;
+    // GLib looks for the first argument as it stands, before "%%" becomes '%', so it cannot find a
+    // program whose path holds '%': such a path is handed to env, which it finds on PATH. env takes
+    // an argument with '=' for a variable, so a path with both is run by sh as its "$0" instead; the
+    // shell never reads the path as a command.
+    if (path.find('%') == std::string_view::npos) return execArgument(path);
+    if (path.find('=') == std::string_view::npos) return "env " + execArgument(path);
+    return "sh -c " + execArgument(runsItsName) + " " + execArgument(path);
 }
 
 std::string desktopStringValue(std::string_view text) {
@@ -149,32 +202,19 @@ std::optional<std::string> autostartProgram(std::string_view contents) {
     });
     if (!exec) return std::nullopt;
 
-    // The first argument: quoted with its four escapes, or up to the first blank; "%%" is one '%'.
-    std::string_view text = *exec;
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
-    std::string argument;
-    if (at < text.size() && text[at] == '"') {
-        bool closed = false;
-        for (++at; at < text.size(); ++at) {
-            if (text[at] == '"') {
-                closed = true;
-                break;
-            }
-            if (text[at] == '\\' && at + 1 < text.size()) ++at;
-            argument += text[at];
-        }
-        if (!closed) return std::nullopt;
-    } else {
-        while (at < text.size() && text[at] != ' ' && text[at] != '\t') argument += text[at++];
+    const auto arguments = execArguments(*exec);
+    if (!arguments || arguments->empty()) return std::nullopt;
+    const std::vector<std::string>& argv = *arguments;
+    std::size_t program = 0;
+    if (named(argv[0], "env")) {
+        // env's variables come before the program; an option leaves the program unclear.
+        for (program = 1; program < argv.size() && argv[program].find('=') != std::string::npos;) ++program;
+        if (program < argv.size() && argv[program].starts_with('-')) return std::nullopt;
+    } else if (named(argv[0], "sh") && argv.size() >= 4 && argv[1] == "-c" && argv[2] == runsItsName) {
+        program = 3;
     }
-    std::string program;
-    for (std::size_t i = 0; i < argument.size(); ++i) {
-        program += argument[i];
-        if (argument[i] == '%' && i + 1 < argument.size() && argument[i + 1] == '%') ++i;
-    }
-    if (program.empty()) return std::nullopt;
-    return program;
+    if (program >= argv.size() || argv[program].empty()) return std::nullopt;
+    return argv[program];
 }
 
 bool XdgLoginItem::startsThisProgram() {

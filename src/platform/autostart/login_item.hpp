@@ -17,13 +17,15 @@ namespace tarnwick {
 LoginItemStatus autostartFileStatus(std::string_view contents);
 
 // The Exec= value that runs `path` with no arguments: quoted and escaped as desktop entries require
-// when the path holds a space or another reserved character; '%' doubled.
+// when the path holds a space or another reserved character, '%' doubled; a path with '%' is run
+// through env (or, when it also holds '=', through sh), since GLib cannot find it as the program.
 std::string desktopExecValue(std::string_view path);
 
 // `text` as the value of a string key of a desktop entry (backslash escapes; a leading blank kept).
 std::string desktopStringValue(std::string_view text);
 
-// The program an entry's Exec= starts (its first argument, unquoted and unescaped), if it has one.
+// The program an entry's Exec= starts (its first argument, unquoted and unescaped, or the program
+// env or sh runs as desktopExecValue writes them), if it has one.
 std::optional<std::string> autostartProgram(std::string_view contents);
 
 // The whole autostart entry for the executable at `path`.

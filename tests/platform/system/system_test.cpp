@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <gio/gdesktopappinfo.h>
 #include <glib.h>
 
 #include <QDir>
@@ -149,6 +150,12 @@ TEST(AutostartFile, ExecNamesTheProgramItStarts) {
         {"[Desktop Action x]\nExec=/other\n[Desktop Entry]\nName=T\n", std::nullopt},
         {"[Desktop Entry]\nExec=\n", std::nullopt},
         {"[Desktop Entry]\nExec=\"unterminated\n", std::nullopt},
+        {"[Desktop Entry]\nExec=env /usr/bin/tarnwick\n", "/usr/bin/tarnwick"},
+        {"[Desktop Entry]\nExec=/usr/bin/env LANG=C A=1 \"/t/100%% a/x\"\n", "/t/100% a/x"},
+        {"[Desktop Entry]\nExec=env -i /usr/bin/tarnwick\n", std::nullopt},  // which is the program is unclear
+        {"[Desktop Entry]\nExec=env\n", std::nullopt},
+        {"[Desktop Entry]\nExec=sh -c \"exec \\\\\"\\\\$0\\\\\"\" /t/a=b%%/x\n", "/t/a=b%/x"},
+        {"[Desktop Entry]\nExec=sh -c \"other\" /t/x\n", "sh"},  // a script of its own is not ours to read
         {"", std::nullopt},
     };
     for (const auto& c : cases) {
@@ -157,10 +164,41 @@ TEST(AutostartFile, ExecNamesTheProgramItStarts) {
     }
     // Whatever the entry writes, the reader gets the same path back.
     for (const std::string path : {"/usr/bin/tarnwick", "/opt/My Apps/tarnwick", "/t/100%/x", "/t/\"q\"/$HOME/`a`\\b",
-                                   "/t/tab\there", "/t/new\nline"}) {
+                                   "/t/tab\there", "/t/new\nline", "/t/50%=half/x", "/t/%U/x", "/t/a=b/x"}) {
         SCOPED_TRACE(path);
         EXPECT_EQ(autostartProgram(autostartFileContents(path)), path);
     }
+}
+
+// What a GNOME or XFCE session does with the entry at login: GLib reads it, looks for its program
+// and starts it. A program's folder may be named with any character.
+TEST(AutostartFile, GLibStartsTheProgramWhateverItsPathHolds) {
+    QTemporaryDir dir;
+    const std::string marker = dir.path().toStdString() + "/started";
+    qputenv("TARNWICK_TEST_MARKER", QByteArray::fromStdString(marker));
+    for (const std::string folder : {"plain", "My Apps", "100%", "100% sure", "%U", "%%", "50%=half", "a=b",
+                                     "\"quoted\"", "it's", "back\\slash", "$HOME", "`tick`", "tab\there", "new\nline"}) {
+        SCOPED_TRACE(folder);
+        const std::string program = dir.path().toStdString() + "/" + folder + "/tarnwick";
+        std::filesystem::create_directories(std::filesystem::path(program).parent_path());
+        std::ofstream(program) << "#!/bin/sh\nprintf '%s' \"$0\" > \"$TARNWICK_TEST_MARKER\"\n";
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+        std::filesystem::remove(marker);
+
+        const std::string contents = autostartFileContents(program);
+        GKeyFile* file = g_key_file_new();
+        ASSERT_TRUE(g_key_file_load_from_data(file, contents.c_str(), contents.size(), G_KEY_FILE_NONE, nullptr));
+        GDesktopAppInfo* entry = g_desktop_app_info_new_from_keyfile(file);
+        g_key_file_free(file);
+        ASSERT_NE(entry, nullptr) << "GLib refuses the entry:\n" << contents;
+        GError* error = nullptr;
+        EXPECT_TRUE(g_app_info_launch(G_APP_INFO(entry), nullptr, nullptr, &error)) << (error ? error->message : "");
+        g_clear_error(&error);
+        g_object_unref(entry);
+        for (int i = 0; i < 100 && readText(marker).empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(readText(marker), program) << contents;
+    }
+    qunsetenv("TARNWICK_TEST_MARKER");
 }
 
 // The desktop's own reader (GLib's key files, as GNOME and XFCE sessions use) finds the program in
