@@ -125,7 +125,9 @@ TEST(TrayIcon, EachPhaseWithoutATimeHasAMarkThatStandsNearlyHalfTheIconTall) {
                 SCOPED_TRACE(QStringLiteral("%1 at %2").arg(QLatin1String(names[row])).arg(size).toStdString());
                 EXPECT_GE(whiteRowsBelowTheGlyph(image), size * 4 / 10);
                 for (const TrayMark other : marks) {
-                    if (other != marks[row]) EXPECT_NE(image, trayImage({other, {}}, size)) << "told apart";
+                    if (other != marks[row]) {
+                        EXPECT_NE(image, trayImage({other, {}}, size)) << "told apart";
+                    }
                 }
             }
             for (int half = 0; half < 2; ++half)
