@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
@@ -142,7 +144,9 @@ TEST_F(Overlay, TheHeadsUpSitsTopCentreOnThePrimaryMonitorAndThePointerPillFollo
     ASSERT_TRUE(work);
     ASSERT_GT(work->y, screen.top()) << "a bar along the top";
     QWindow* card = controller->panels().front();
-    EXPECT_EQ(card->geometry(), QRect(screen.x() + screen.width() / 2 - 216, work->y, 432, 156)) << "just below the bar";
+    // The work area counts device pixels; the card is placed in points.
+    const int barEnd = int(std::ceil(work->y / QGuiApplication::primaryScreen()->devicePixelRatio()));
+    EXPECT_EQ(card->geometry(), QRect(screen.x() + screen.width() / 2 - 216, barEnd, 432, 156)) << "just below the bar";
     // No compositing manager runs here: the panel keeps only its card, with a clear margin of 20.
     EXPECT_EQ(card->opacity(), 1.0);
     EXPECT_EQ(card->mask().boundingRect().topLeft(), QPoint(20, 20));
