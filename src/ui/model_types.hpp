@@ -13,6 +13,7 @@
 #include "ui/onboarding_view_model.hpp"
 #include "ui/settings_view_model.hpp"
 #include "ui/stats_view_model.hpp"
+#include "ui/tray_menu_model.hpp"
 
 namespace tarnwick {
 
@@ -48,6 +49,13 @@ struct MenuBarViewModelForeign {
     Q_GADGET
     QML_FOREIGN(tarnwick::MenuBarViewModel)
     QML_NAMED_ELEMENT(MenuBarViewModel)
+    QML_UNCREATABLE("Made by the status controller.")
+};
+
+struct TrayMenuModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::TrayMenuModel)
+    QML_NAMED_ELEMENT(TrayMenuModel)
     QML_UNCREATABLE("Made by the status controller.")
 };
 

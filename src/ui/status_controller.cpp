@@ -5,6 +5,8 @@
 #include <vector>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHash>
@@ -20,6 +22,7 @@
 
 #include "ui/menu_bar_view_model.hpp"
 #include "ui/panel_placement.hpp"
+#include "ui/tray_menu_model.hpp"
 #include "ui/views_loader.hpp"
 
 namespace tarnwick {
@@ -300,11 +303,26 @@ QIcon trayIcon(const TrayTitle& title) { return QIcon(new TrayIconEngine(title))
 
 StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject* parent)
     : QObject(parent), m_model(model), m_views(views) {
-    buildMenu();
-    m_tray.setContextMenu(&m_menu);
+    m_menuVm = new TrayMenuModel(m_model, this);
+    connect(m_menuVm, &TrayMenuModel::closeRequested, this, &StatusController::closeMenu);
+    connect(m_menuVm, &TrayMenuModel::settingsRequested, this, &StatusController::onSettings);
+    connect(m_menuVm, &TrayMenuModel::statsRequested, this, &StatusController::onStats);
+    connect(m_menuVm, &TrayMenuModel::quitRequested, this, [] { QCoreApplication::exit(0); });
+    // An XEmbed tray reports a right click as Context, and the menu shown is the program's own
+    // window (a Qt menu is a popup, which Qt leaves out of what screen readers see). A
+    // StatusNotifierItem host draws the menu itself from the one exported to it, in the desktop's
+    // style, and some (xfce4-panel) never ask the item to show one.
+    if (QDBusConnection::sessionBus().interface() &&
+        QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
+        m_hostMenu = std::make_unique<QMenu>();
+        fillHostMenu();
+        connect(m_menuVm, &TrayMenuModel::changed, this, &StatusController::fillHostMenu);
+        m_tray.setContextMenu(m_hostMenu.get());
+    }
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         // A quick second click is a double click to the tray: it closes the panel all the same.
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) toggle();
+        if (reason == QSystemTrayIcon::Context) toggleMenu();
     });
     connect(&m_model, &AppModel::nowChanged, this, [this] {
         // Most seconds change nothing the tray shows: they cost one comparison.
@@ -315,10 +333,8 @@ StatusController::StatusController(AppModel& model, ViewsLoader& views, QObject*
     connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::settingsChanged, this, &StatusController::updateTitle);
     connect(&m_model, &AppModel::nextBreakChanged, this, &StatusController::updateTitle);
-    connect(&m_model, &AppModel::phaseChanged, this, &StatusController::updateMenu);
     connect(&m_presses, &PointerPressWatch::pressed, this, &StatusController::onPointerPress);
     updateTitle();
-    updateMenu();
     if (lcTrace().isDebugEnabled()) qApp->installEventFilter(this);
     m_tray.show();
 }
@@ -334,36 +350,9 @@ bool StatusController::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-StatusController::~StatusController() { delete m_panel.data(); }
-
-void StatusController::buildMenu() {
-    m_firstAction = m_menu.addAction(QString(), this, [this] { m_model.takeBreak(BreakKind::micro); });
-    m_longAction = m_menu.addAction(QStringLiteral("Long break now"), this, [this] { m_model.takeBreak(BreakKind::long_); });
-    m_menu.addSeparator();
-    m_pauseActions << m_menu.addAction(QStringLiteral("Pause 30 min"), this, [this] { m_model.pauseFor(1800); });
-    m_pauseActions << m_menu.addAction(QStringLiteral("Pause 1 hour"), this, [this] { m_model.pauseFor(3600); });
-    m_pauseActions << m_menu.addAction(QStringLiteral("Pause until tomorrow"), this, [this] { m_model.pauseUntilTomorrow(); });
-    m_resumeAction = m_menu.addAction(QStringLiteral("Resume breaks"), this, [this] { m_model.resume(); });
-    m_menu.addSeparator();
-    m_menu.addAction(QStringLiteral("Stats"), this, [this] { openStats(); });
-    m_menu.addAction(QStringLiteral("Settings"), this, [this] { openSettings(); });
-    m_menu.addSeparator();
-    m_menu.addAction(QStringLiteral("Quit"), this, [] { QCoreApplication::exit(0); });
-}
-
-void StatusController::updateMenu() {
-    const Phase& phase = m_model.phase();
-    const bool announced = std::holds_alternative<phase::HeadsUp>(phase) || std::holds_alternative<phase::Held>(phase);
-    const bool paused = std::holds_alternative<phase::Paused>(phase);
-    m_firstAction->setText(announced ? QStringLiteral("Start break now") : QStringLiteral("Eye break now"));
-    disconnect(m_firstAction, &QAction::triggered, nullptr, nullptr);
-    if (announced) {
-        connect(m_firstAction, &QAction::triggered, this, [this] { m_model.startNow(); });
-    } else {
-        connect(m_firstAction, &QAction::triggered, this, [this] { m_model.takeBreak(BreakKind::micro); });
-    }
-    for (QAction* action : m_pauseActions) action->setVisible(!paused);
-    m_resumeAction->setVisible(paused);
+StatusController::~StatusController() {
+    delete m_panel.data();
+    delete m_menu.data();
 }
 
 void StatusController::updateTitle() {
@@ -386,73 +375,132 @@ void StatusController::toggle() {
         return;
     }
     // The click that took the focus from an open panel already closed it.
-    if (m_closedAtMs >= 0 && QDateTime::currentMSecsSinceEpoch() - m_closedAtMs < reopenGuardMs) return;
+    if (m_panelClosedAtMs >= 0 && QDateTime::currentMSecsSinceEpoch() - m_panelClosedAtMs < reopenGuardMs) return;
     openPanel();
+}
+
+void StatusController::toggleMenu() {
+    if (m_menu && m_menu->isVisible()) {
+        closeMenu();
+        return;
+    }
+    if (m_menuClosedAtMs >= 0 && QDateTime::currentMSecsSinceEpoch() - m_menuClosedAtMs < reopenGuardMs) return;
+    openMenu();
+}
+
+QWindow* StatusController::makePopup(const QString& file, QObject* vm) {
+    Views* views = m_views.views();
+    if (!views) return nullptr;
+    QObject* object = views->create(file, {{QStringLiteral("vm"), QVariant::fromValue(vm)}});
+    auto* window = qobject_cast<QWindow*>(object);
+    if (!window) {
+        delete object;
+        return nullptr;
+    }
+    window->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    return window;
 }
 
 void StatusController::openPanel() {
     if (!m_panel) {
-        Views* views = m_views.views();
-        if (!views) return;
-        m_vm = new MenuBarViewModel(m_model, this);
-        connect(m_vm, &MenuBarViewModel::closeRequested, this, &StatusController::closePanel);
-        QObject* object = views->create(QStringLiteral("MenuBarPanel.qml"), {{QStringLiteral("vm"), QVariant::fromValue(m_vm)}});
-        m_panel = qobject_cast<QWindow*>(object);
+        auto* vm = new MenuBarViewModel(m_model, this);
+        m_panel = makePopup(QStringLiteral("MenuBarPanel.qml"), vm);
         if (!m_panel) {
-            delete object;
+            delete vm;
             return;
         }
-        m_panel->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        m_vm = vm;
+        connect(m_vm, &MenuBarViewModel::closeRequested, this, &StatusController::closePanel);
         connect(m_panel, SIGNAL(closeRequested()), this, SLOT(closePanel()));
         connect(m_panel, SIGNAL(settingsRequested()), this, SLOT(onSettings()));
         connect(m_panel, SIGNAL(statsRequested()), this, SLOT(onStats()));
-        if (lcTrace().isDebugEnabled()) connect(m_panel, SIGNAL(frameSwapped()), this, SLOT(traceFrame()));
         connect(m_panel, SIGNAL(contentHeightChanged()), this, SLOT(fitPanel()));
+        if (lcTrace().isDebugEnabled()) connect(m_panel, SIGNAL(frameSwapped()), this, SLOT(traceFrame()));
         connect(m_panel, &QWindow::activeChanged, this, [this] {
             if (m_panel && m_panel->isVisible() && !m_panel->isActive()) closePanel();
         });
     }
+    closeMenu();
+    m_vm->setActive(true);
+    m_awaitingFrame = true;
+    present(m_panel);
+}
+
+void StatusController::fillHostMenu() {
+    m_hostMenu->clear();
+    const auto& entries = m_menuVm->entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].separated) m_hostMenu->addSeparator();
+        m_hostMenu->addAction(entries[i].title, this, [this, i] { m_menuVm->trigger(int(i)); });
+    }
+}
+
+void StatusController::openMenu() {
+    if (!m_menu) {
+        m_menu = makePopup(QStringLiteral("TrayMenu.qml"), m_menuVm);
+        if (!m_menu) return;
+        connect(m_menu, SIGNAL(closeRequested()), this, SLOT(closeMenu()));
+        connect(m_menu, SIGNAL(contentHeightChanged()), this, SLOT(fitMenu()));
+        connect(m_menu, &QWindow::activeChanged, this, [this] {
+            if (m_menu && m_menu->isVisible() && !m_menu->isActive()) closeMenu();
+        });
+    }
+    closePanel();
+    present(m_menu);
+}
+
+void StatusController::present(QWindow* popup) {
     const QRect icon = m_tray.geometry();
     const QPoint pointer = QCursor::pos();
     QScreen* screen = QGuiApplication::screenAt(icon.isValid() ? icon.center() : pointer);
     if (!screen) screen = QGuiApplication::primaryScreen();
     // With several monitors Qt reports each one whole; the window manager knows the bars' edges.
-    m_freeArea = screen ? freeArea(*screen) : QRect(pointer, m_panel->size());
-    // The pointer moves on once the panel is open: the anchor is where it clicked.
+    m_freeArea = screen ? freeArea(*screen) : QRect(pointer, popup->size());
+    // The pointer moves on once it is open: the anchor is where it clicked.
     m_anchorRect = icon.isValid() ? icon : QRect(pointer, QSize(1, 1));
-    fitPanel();
-    m_vm->setActive(true);
-    m_awaitingFrame = true;
+    fit(popup);
     m_presses.setWatching(true);
-    m_panel->show();
-    m_panel->raise();
-    m_panel->requestActivate();
+    popup->show();
+    popup->raise();
+    popup->requestActivate();
+}
+
+bool StatusController::dismiss(QWindow* popup) {
+    if (!popup || !popup->isVisible()) return false;
+    popup->hide();
+    if (!(m_panel && m_panel->isVisible()) && !(m_menu && m_menu->isVisible())) m_presses.setWatching(false);
+    return true;
 }
 
 void StatusController::closePanel() {
-    if (!m_panel || !m_panel->isVisible()) return;
-    m_panel->hide();
-    m_presses.setWatching(false);
+    if (!dismiss(m_panel)) return;
     m_vm->setActive(false);
-    m_closedAtMs = QDateTime::currentMSecsSinceEpoch();
+    m_panelClosedAtMs = QDateTime::currentMSecsSinceEpoch();
 }
 
-void StatusController::fitPanel() {
-    if (!m_panel) return;
-    const QSize size(m_panel->width(), std::max(1, m_panel->property("contentHeight").toInt()));
+void StatusController::closeMenu() {
+    if (dismiss(m_menu)) m_menuClosedAtMs = QDateTime::currentMSecsSinceEpoch();
+}
+
+void StatusController::fit(QWindow* popup) {
+    if (!popup) return;
+    const QSize size(popup->width(), std::max(1, popup->property("contentHeight").toInt()));
     // One request moves and resizes the window, so no frame shows it away from the tray.
     const QRect frame(placePanel(size, m_anchorRect, m_anchorRect.topLeft(), m_freeArea).at, size);
-    if (m_panel->geometry() != frame) m_panel->setGeometry(frame);
+    if (popup->geometry() != frame) popup->setGeometry(frame);
 }
 
+void StatusController::fitPanel() { fit(m_panel); }
+
+void StatusController::fitMenu() { fit(m_menu); }
+
 void StatusController::onPointerPress() {
-    if (!m_panel || !m_panel->isVisible()) return;
     const QPoint at = QCursor::pos();
-    if (m_panel->frameGeometry().contains(at)) return;
-    // A press on the icon is the tray's: its click toggles the panel.
+    // A press on the icon is the tray's: its click toggles the panel or the menu.
     const QRect icon = m_tray.geometry();
     if (icon.isValid() && icon.contains(at)) return;
-    closePanel();
+    if (m_panel && m_panel->isVisible() && !m_panel->frameGeometry().contains(at)) closePanel();
+    if (m_menu && m_menu->isVisible() && !m_menu->frameGeometry().contains(at)) closeMenu();
 }
 
 void StatusController::traceFrame() {
@@ -463,11 +511,13 @@ void StatusController::traceFrame() {
 
 void StatusController::onSettings() {
     closePanel();
+    closeMenu();
     openSettings();
 }
 
 void StatusController::onStats() {
     closePanel();
+    closeMenu();
     openStats();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The program's item in the system tray: the arch-and-line glyph, with the time to the next break
-// (or the phase) drawn into it when the countdown is on, a panel that opens on a click, and a
-// menu with the same commands for trays that only ever show a menu.
+// (or the phase's mark) drawn into it when the countdown is on, a panel that opens on a click, and
+// a menu with the same commands on a right click. Both are the program's own windows, so screen
+// readers reach them and they look like the rest of it.
 
 #include <QIcon>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QWindow>
 
 #include <functional>
+#include <memory>
 
 #include "app/app_model.hpp"
 #include "ui/menu_bar_view_model.hpp"
@@ -21,6 +23,7 @@
 namespace tarnwick {
 
 class MenuBarViewModel;
+class TrayMenuModel;
 class ViewsLoader;
 
 // The tray image at `size` pixels: the glyph alone, or a small glyph over the countdown's text or
@@ -41,8 +44,10 @@ public:
     // Recomputes the image (only when its text changed) and the tooltip, and how long they hold.
     void updateTitle();
     QSystemTrayIcon& tray() { return m_tray; }
-    QMenu& menu() { return m_menu; }
     QWindow* panel() const { return m_panel; }
+    QWindow* menu() const { return m_menu; }
+    // The menu exported to a StatusNotifierItem host, which draws it; nullptr on an XEmbed tray.
+    QMenu* hostMenu() const { return m_hostMenu.get(); }
     TrayTitle shown() const { return m_shown; }
 
 public Q_SLOTS:
@@ -50,42 +55,52 @@ public Q_SLOTS:
     void toggle();
     void openPanel();
     void closePanel();
+    // The same for the menu a right click opens.
+    void toggleMenu();
+    void openMenu();
+    void closeMenu();
 
 private Q_SLOTS:
-    // The panel closes before the window opens.
+    // The panel or the menu closes before the window opens.
     void onSettings();
     void onStats();
     // Marks the first frame after the panel opens, for the benchmark.
     void traceFrame();
-    // Sizes the panel to its content and places it against the icon it opened from: the edge
-    // next to the tray stays where it is while the content grows or shrinks.
+    // Size the panel or the menu to its content against the icon it opened from: the edge next to
+    // the tray stays where it is while the content grows or shrinks.
     void fitPanel();
-    // A button went down somewhere: outside the panel and the icon, the panel closes, as it does
-    // when it loses the focus (a click on the bare desktop may move no focus at all).
+    void fitMenu();
+    // A button went down somewhere: outside the open panel or menu and the icon, it closes, as it
+    // does when it loses the focus (a click on the bare desktop may move no focus at all).
     void onPointerPress();
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void buildMenu();
-    void updateMenu();
+    // Makes the QML window of `file` for `vm` once, as a frameless tool window; nullptr without views.
+    QWindow* makePopup(const QString& file, QObject* vm);
+    // Shows `popup` against the icon (or the pointer) with the keyboard, and watches for presses.
+    void present(QWindow* popup);
+    void fit(QWindow* popup);
+    void fillHostMenu();
+    // Hides it; false when it was not shown.
+    bool dismiss(QWindow* popup);
 
     AppModel& m_model;
     ViewsLoader& m_views;
     QSystemTrayIcon m_tray;
-    QMenu m_menu;
-    QAction* m_firstAction = nullptr;
-    QAction* m_longAction = nullptr;
-    QList<QAction*> m_pauseActions;
-    QAction* m_resumeAction = nullptr;
     MenuBarViewModel* m_vm = nullptr;
+    TrayMenuModel* m_menuVm = nullptr;
     QPointer<QWindow> m_panel;
+    QPointer<QWindow> m_menu;
+    std::unique_ptr<QMenu> m_hostMenu;
     PointerPressWatch m_presses;
-    QRect m_anchorRect;  // the icon, or the pointer that opened the panel
-    QRect m_freeArea;    // of the screen the panel opened on
+    QRect m_anchorRect;  // the icon, or the pointer that opened the panel or the menu
+    QRect m_freeArea;    // of the screen it opened on
     TrayTitle m_shown;
     Instant m_steadyFrom{}, m_steadyUntil{};  // while now is in between, the texts stay as they are
     bool m_imageDrawn = false;
-    qint64 m_closedAtMs = -1;
+    // When each last closed: a click on the icon that closed one does not open it again.
+    qint64 m_panelClosedAtMs = -1, m_menuClosedAtMs = -1;
     bool m_awaitingFrame = false;
 };
 

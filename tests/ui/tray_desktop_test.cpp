@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
+#include <QThread>
 #include <QWindow>
 
 #include "desktop_drive.hpp"
@@ -98,6 +101,43 @@ private:
     bool m_loaded = false;
 };
 
+// What screen readers find of this program: "role<TAB>name" of every showing object, one a line.
+QStringList accessibleTree() {
+    const auto out = drive::run(QStringLiteral("/usr/bin/python3"),
+                                {QStringLiteral(TARNWICK_SOURCE_DIR "/tests/e2e/accessible_tree.py"),
+                                 QCoreApplication::applicationName()},
+                                15000);
+    return out ? out->split(u'\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+// Waits until every line is in the tree; empty then, else the lines missing and the tree.
+std::string missingFromTree(const QStringList& lines) {
+    QStringList missing = lines, tree;
+    (void)QTest::qWaitFor([&] {
+        tree = accessibleTree();
+        missing.clear();
+        for (const QString& line : lines)
+            if (!tree.contains(line)) missing << line;
+        return missing.isEmpty();
+    }, 20000);
+    if (missing.isEmpty()) return {};
+    return ("missing:\n" + missing.join(u'\n') + "\nin the tree:\n" + tree.join(u'\n')).toStdString();
+}
+
+// Runs the press action of the showing button or menu item named `name`, as a screen reader does.
+bool pressThroughBus(const QString& name) {
+    return drive::run(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(TARNWICK_SOURCE_DIR "/tests/e2e/accessible_tree.py"),
+                       QCoreApplication::applicationName(), QStringLiteral("--press"), name},
+                      15000)
+        .has_value();
+}
+
+bool rightClickAt(QPoint at) {
+    return drive::xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                           QStringLiteral("click"), QStringLiteral("3")});
+}
+
 class Tray : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -134,6 +174,10 @@ protected:
     void screenshot(const QString& name) const {
         QTest::qWait(400);
         save(grab(status->panel()->frameGeometry().adjusted(-8, -30, 8, 8)), name);
+    }
+    void menuShot(const QString& name) const {
+        QTest::qWait(400);
+        save(grab(status->menu()->frameGeometry().adjusted(-8, -30, 8, 8)), name);
     }
     // The icon with the tray around it, after the image has had time to reach the tray.
     void iconShot(const QString& name) const {
@@ -308,15 +352,59 @@ TEST_F(Tray, PausingKeepsThePanelOpenResumingBringsTheCountdownBackAndABreakClos
     EXPECT_TRUE(QTest::qWaitFor([&] { return !status->panel()->isVisible(); }, waitMs));
 }
 
-TEST_F(Tray, TheMenuCarriesTheCommandsAndTheIconShowsThePhase) {
-    QAction* longBreak = nullptr;
-    for (QAction* action : status->menu().actions())
-        if (action->text() == QStringLiteral("Long break now")) longBreak = action;
-    ASSERT_NE(longBreak, nullptr);
-    longBreak->trigger();
-    const auto* onBreak = std::get_if<phase::OnBreak>(&rig.model->phase());
-    ASSERT_NE(onBreak, nullptr);
-    EXPECT_EQ(onBreak->kind, BreakKind::long_);
+// What the focus reaches in an open menu as the user presses Down, for a menu the tray host draws.
+QStringList menuItemsByFocus() {
+    const auto out = drive::run(QStringLiteral("/usr/bin/python3"),
+                                {QStringLiteral(TARNWICK_SOURCE_DIR "/tests/e2e/accessible_tree.py"),
+                                 QStringLiteral("--follow-focus")},
+                                20000);
+    return out ? out->split(u'\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+bool pressByFocus(const QString& name) {
+    return drive::run(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(TARNWICK_SOURCE_DIR "/tests/e2e/accessible_tree.py"), QStringLiteral("--follow-focus"), name},
+                      20000)
+        .has_value();
+}
+
+const char* const menuItems[] = {"Eye break now", "Long break now", "Pause 30 min", "Pause 1 hour", "Pause until tomorrow",
+                                 "Stats", "Settings", "Quit"};
+
+// A StatusNotifierItem host draws the menu the item exports, in the desktop's style. xfce4-panel
+// leaves a menu it attached to its button out of its accessibility tree, so a screen reader meets
+// the items as the focus moves through them: every one is read, and one is pressed that way.
+TEST_F(Tray, ARightClickOpensTheHostsMenuThatAScreenReaderReadsAndPresses) {
+    if (!statusNotifierHost()) GTEST_SKIP() << "an XEmbed tray shows the program's own menu";
+    ASSERT_NE(status->hostMenu(), nullptr) << "exported to the host";
+    ASSERT_TRUE(rightClickAt(icon().center()));
+    QTest::qWait(800);
+    const QStringList reached = menuItemsByFocus();
+    for (const char* item : menuItems)
+        EXPECT_TRUE(reached.contains(QStringLiteral("menu item\t") + QLatin1String(item)))
+            << item << " in " << reached.join(u',').toStdString();
+    ASSERT_TRUE(pressByFocus(QStringLiteral("Long break now")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::holds_alternative<phase::OnBreak>(rig.model->phase()); }, waitMs));
+    EXPECT_EQ(std::get<phase::OnBreak>(rig.model->phase()).kind, BreakKind::long_);
+    EXPECT_EQ(status->shown().mark, TrayMark::onBreak);
+    iconShot(QStringLiteral("icon-break"));
+}
+
+TEST_F(Tray, ARightClickOpensAMenuThatAScreenReaderReadsAndPresses) {
+    if (statusNotifierHost()) GTEST_SKIP() << "the host draws the menu";
+    ASSERT_TRUE(rightClickAt(icon().center()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status->menu() && status->menu()->isVisible(); }, waitMs));
+    QWindow* menu = status->menu();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(menu->geometry())) << "inside the screen";
+    QStringList items;
+    for (const char* item : menuItems) items << QStringLiteral("menu item\t") + QLatin1String(item);
+    EXPECT_EQ(missingFromTree(items), "");
+    menuShot(QStringLiteral("menu-working"));
+
+    ASSERT_TRUE(pressThroughBus(QStringLiteral("Long break now")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::holds_alternative<phase::OnBreak>(rig.model->phase()); }, waitMs));
+    EXPECT_EQ(std::get<phase::OnBreak>(rig.model->phase()).kind, BreakKind::long_);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }, waitMs)) << "the menu gets out of the way";
     EXPECT_EQ(status->shown().mark, TrayMark::onBreak);
     iconShot(QStringLiteral("icon-break"));
     EXPECT_EQ(status->tray().toolTip(), QStringLiteral("Tarnwick: Break"));
@@ -324,11 +412,42 @@ TEST_F(Tray, TheMenuCarriesTheCommandsAndTheIconShowsThePhase) {
     screenshot(QStringLiteral("panel-break"));
 }
 
+TEST_F(Tray, TheMenuWorksFromTheKeyboardAndFollowsThePhase) {
+    if (statusNotifierHost()) GTEST_SKIP() << "the host draws the menu";
+    ASSERT_TRUE(rightClickAt(icon().center()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status->menu() && status->menu()->isActive(); }, waitMs));
+    // The first item has the focus: down twice is "Pause 30 min".
+    drive::xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::holds_alternative<phase::Paused>(rig.model->phase()); }, waitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !status->menu()->isVisible(); }, waitMs));
+    QTest::qWait(600);
+
+    // While paused it offers resuming in place of the pauses; Escape closes it.
+    ASSERT_TRUE(rightClickAt(icon().center()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status->menu()->isActive(); }, waitMs));
+    EXPECT_EQ(missingFromTree({QStringLiteral("menu item\tResume breaks")}), "");
+    EXPECT_FALSE(accessibleTree().contains(QStringLiteral("menu item\tPause 30 min")));
+    menuShot(QStringLiteral("menu-paused"));
+    drive::xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !status->menu()->isVisible(); }, waitMs));
+}
+
 }  // namespace
 }  // namespace tarnwick
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    // Screen readers reach the menu and the panel through the accessibility bus: one for this run,
+    // up before the application so that it registers at once.
+    qint64 bus = 0;
+    if (QProcess::startDetached(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {"--launch-immediately"}, {}, &bus))
+        QThread::sleep(1);
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        status = RUN_ALL_TESTS();
+    }
+    if (bus > 0) ::kill(pid_t(bus), SIGTERM);
+    return status;
 }
