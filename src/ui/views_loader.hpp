@@ -25,7 +25,8 @@ public:
     // when the module cannot be loaded (the program then runs on without windows).
     Views* views();
     // Hands back what the views that are gone left behind, to the views and then from the heap to
-    // the system; nothing when the module was never loaded.
+    // the system; with no view left, also the QML engine and the views' caches. Nothing when the
+    // module was never loaded.
     void trim();
 
 private:
