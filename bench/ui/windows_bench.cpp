@@ -3,7 +3,8 @@
 // Quick and makes the QML engine) and with Qt Quick running; the stats window over a year of
 // history, 40,000 records. Run inside scripts/with-desktop.
 //
-// Goals: settings under 600 ms loading Qt Quick and under 300 ms with it running; stats over
+// Goals: settings under 600 ms loading Qt Quick and under 300 ms with it running, also once the
+// views were released after the last window closed (the QML engine made anew); stats over
 // 40,000 records under 300 ms with Qt Quick running.
 
 #include <algorithm>
@@ -96,19 +97,27 @@ int main(int argc, char** argv) {
                                        QStringLiteral("Tarnwick Stats"), QSize(760, 560), QSize(760, 560), modelOnly}});
 
     const double cold = openOnce(windows, QStringLiteral("settings"));
-    std::vector<double> settingsWarm, statsWarm;
+    std::vector<double> settingsWarm, statsWarm, settingsReleased;
     for (int i = 0; i < opens; ++i) {
         settingsWarm.push_back(openOnce(windows, QStringLiteral("settings")));
         statsWarm.push_back(openOnce(windows, QStringLiteral("stats")));
     }
+    for (int i = 0; i < opens; ++i) {
+        // What the program does a little after the last window has closed.
+        loader.trim();
+        settingsReleased.push_back(openOnce(windows, QStringLiteral("settings")));
+    }
     if (cold < 0 || std::count(settingsWarm.begin(), settingsWarm.end(), -1.0) ||
-        std::count(statsWarm.begin(), statsWarm.end(), -1.0)) {
+        std::count(statsWarm.begin(), statsWarm.end(), -1.0) ||
+        std::count(settingsReleased.begin(), settingsReleased.end(), -1.0)) {
         std::fprintf(stderr, "windows_bench: a window did not open or draw\n");
         return 1;
     }
     std::printf("%-58s %9s %9s\n", "windows, request to first frame", "measured", "goal");
     std::printf("%-58s %6.1f ms %6s ms\n", "settings, loading Qt Quick (once)", cold, "< 600");
     std::printf("%-58s %6.1f ms %6s ms\n", "settings, Qt Quick running (median of 9)", median(settingsWarm), "< 300");
+    std::printf("%-58s %6.1f ms %6s ms\n", "settings, after the views were released (median of 9)",
+                median(settingsReleased), "< 300");
     std::printf("%-58s %6.1f ms %6s ms\n", "stats over 40,000 records, Qt Quick running (median of 9)",
                 median(statsWarm), "< 300");
     std::printf("(history: %d records)\n", rig.model->historyCount());

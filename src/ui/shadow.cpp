@@ -13,11 +13,17 @@ namespace tarnwick {
 
 namespace {
 
-// Panels are made anew for every break with the same shapes: their shadows are blurred once
-// per run, not once per break.
-QImage blurredShape(QSize pixels, qreal dpr, qreal blur, qreal cornerRadius, QRgb rgb) {
-    using Key = std::tuple<int, int, qreal, qreal, qreal, QRgb>;
+using Key = std::tuple<int, int, qreal, qreal, qreal, QRgb>;
+
+// Panels made while others show share their shadows: each shape is blurred once while the views
+// are up, not once per panel.
+std::map<Key, QImage>& shapes() {
     static std::map<Key, QImage> cache;
+    return cache;
+}
+
+QImage blurredShape(QSize pixels, qreal dpr, qreal blur, qreal cornerRadius, QRgb rgb) {
+    auto& cache = shapes();
     const Key key{pixels.width(), pixels.height(), dpr, blur, cornerRadius, rgb};
     if (auto it = cache.find(key); it != cache.end()) return it->second;
 
@@ -41,6 +47,8 @@ QImage blurredShape(QSize pixels, qreal dpr, qreal blur, qreal cornerRadius, QRg
 }
 
 }  // namespace
+
+void Shadow::dropCache() { shapes().clear(); }
 
 Shadow::Shadow(QQuickItem* parent) : QQuickPaintedItem(parent) {
     connect(this, &Shadow::shapeChanged, this, [this] {

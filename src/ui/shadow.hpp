@@ -23,6 +23,8 @@ class Shadow : public QQuickPaintedItem {
 public:
     explicit Shadow(QQuickItem* parent = nullptr);
     void paint(QPainter* painter) override;
+    // Forgets the blurred shapes kept for later shadows (the ones shown keep theirs).
+    static void dropCache();
 
 Q_SIGNALS:
     void shapeChanged();

@@ -1,5 +1,7 @@
 #include "ui/ui_engine.hpp"
 
+#include <algorithm>
+
 #include <QLoggingCategory>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -20,10 +22,22 @@ QQmlEngine& UiEngine::engine() {
     return *m_engine;
 }
 
+int UiEngine::liveViews() const {
+    std::erase_if(m_views, [](const QPointer<QObject>& view) { return view.isNull(); });
+    return int(m_views.size());
+}
+
 void UiEngine::trim() {
     if (!m_engine) return;
     m_engine->collectGarbage();
     m_engine->trimComponentCache();
+}
+
+bool UiEngine::release() {
+    if (liveViews() > 0) return false;
+    if (m_engine) qCDebug(lcUi) << "QML engine released";
+    m_engine.reset();
+    return true;
 }
 
 QObject* UiEngine::create(const QString& file, const QVariantMap& properties) {
@@ -34,6 +48,8 @@ QObject* UiEngine::create(const QString& file, const QVariantMap& properties) {
         return nullptr;
     }
     QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
+    liveViews();  // forgets the views that are gone, so the list stays as short as what is open
+    m_views.emplace_back(object);
     return object;
 }
 

@@ -17,8 +17,9 @@ public:
     // given initial properties; nullptr when it cannot be created. The caller owns the object.
     virtual QObject* create(const QString& file, const QVariantMap& properties) = 0;
     // Lets go of what views that are gone left behind: the script heap's garbage and compiled
-    // files no view uses. What a later view needs is made again then.
-    virtual void trim() = 0;
+    // files no view uses; with no view left, the QML engine itself and the drawing caches. What a
+    // later view needs is made again then. True when no view was left, so all of it went.
+    virtual bool trim() = 0;
 };
 
 }  // namespace tarnwick

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
-#include <malloc.h>
-
 Q_LOGGING_CATEGORY(lcViews, "tarnwick.views", QtInfoMsg)
 
 namespace tarnwick {
@@ -26,14 +24,19 @@ QStringList ViewsLoader::defaultFolders() {
 
 void ViewsLoader::trim() {
     if (!m_views) return;
-    m_views->trim();
-    // The allocator keeps freed memory for reuse; between breaks there is nothing to reuse it for.
-    malloc_trim(0);
+    if (m_views->trim()) {
+        // No view is left: the pages they ran go back too.
+        const std::size_t kb = m_memory.handBack();
+        qCDebug(lcViews) << "views released, with" << kb << "KiB of code and read-only data";
+    } else {
+        MemoryRelease::trimHeap();
+    }
 }
 
 Views* ViewsLoader::views() {
     if (m_views || m_failed) return m_views.get();
     QStringList tried;
+    m_memory.noteBeforeViews();
     for (const QString& folder : m_folders) {
         const QString path = QDir(folder).filePath(QStringLiteral("libtarnwick_views.so"));
         if (!QFileInfo::exists(path)) continue;

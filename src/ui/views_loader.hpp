@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QStringList>
 
+#include "ui/memory_release.hpp"
 #include "ui/views.hpp"
 
 namespace tarnwick {
@@ -25,7 +26,8 @@ public:
     // when the module cannot be loaded (the program then runs on without windows).
     Views* views();
     // Hands back what the views that are gone left behind, to the views and then from the heap to
-    // the system; nothing when the module was never loaded.
+    // the system; with no view left, also the QML engine, the views' caches and the pages of code
+    // they ran (see MemoryRelease). Nothing when the module was never loaded.
     void trim();
 
 private:
@@ -33,6 +35,7 @@ private:
     QLibrary m_library;
     std::unique_ptr<Views> m_views;
     bool m_failed = false;
+    MemoryRelease m_memory;
 };
 
 }  // namespace tarnwick

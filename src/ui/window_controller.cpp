@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "ui/views_loader.hpp"
 
@@ -72,6 +73,10 @@ QWindow* WindowController::make(const WindowKind& kind) {
         const auto found = m_open.find(key);
         if (found != m_open.end() && found->second == window) m_open.erase(found);
         window->deleteLater();
+        // Once it is gone, and if no other window was opened meanwhile, what it left behind goes back.
+        QTimer::singleShot(trimDelayMs, this, [this] {
+            if (m_open.empty()) m_views.trim();
+        });
     });
     return window;
 }

@@ -34,6 +34,9 @@ struct WindowKind {
 class WindowController : public QObject {
     Q_OBJECT
 public:
+    // After the last window closes, the memory its views left behind is handed back this much later.
+    static constexpr int trimDelayMs = 2000;
+
     WindowController(ViewsLoader& views, std::vector<WindowKind> kinds, QObject* parent = nullptr);
     ~WindowController() override;
 

@@ -189,6 +189,44 @@ TEST_F(Overlay, TheHeadsUpSitsTopCentreOnThePrimaryMonitorAndThePointerPillFollo
     EXPECT_EQ(controller->showing(), OverlayController::Showing::onBreak);
 }
 
+TEST_F(Overlay, OnceThePanelsHaveGoneTheViewsAreReleasedAndTheNextHeadsUpAndBreakDrawAsTheFirst) {
+    // The heads-up ten seconds before a break, drawn on screen.
+    auto headsUp = [&] {
+        const double limit = rig.clock.epoch() + 120;
+        while (controller->showing() == OverlayController::Showing::none && rig.clock.epoch() < limit) rig.tickUntil(rig.clock.epoch() + 1);
+        if (controller->showing() != OverlayController::Showing::headsUp || controller->panels().size() != 1) return QImage();
+        QTest::qWait(900);
+        const QRect card = controller->panels().front()->geometry();
+        return QGuiApplication::primaryScreen()->grabWindow(0, card.x(), card.y(), card.width(), card.height()).toImage();
+    };
+    const QImage first = headsUp();
+    ASSERT_FALSE(first.isNull());
+    ASSERT_FALSE(QGuiApplication::windowIcon().isNull());
+    rig.model->skip();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller->panels().empty(); }, waitMs));
+    // A little after the last panel has gone, the views' engine and caches go (the icon with them).
+    EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::windowIcon().isNull(); },
+                                OverlayController::closeFadeOutMs + OverlayController::trimDelayMs + waitMs));
+
+    const QImage second = headsUp();
+    ASSERT_FALSE(second.isNull()) << "no heads-up after the release";
+    second.save(QDir(QStringLiteral(TARNWICK_SCREENSHOT_FOLDER)).filePath(QStringLiteral("heads-up-after-release.png")));
+    ASSERT_EQ(second.size(), first.size());
+    // Made anew, the card is drawn as it was: the same text, symbols and shadow, pixel for pixel
+    // but for a few edge pixels.
+    int differing = 0;
+    for (int y = 0; y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x) differing += first.pixel(x, y) != second.pixel(x, y);
+    EXPECT_LT(differing, first.width() * first.height() / 200);
+
+    // Its break covers both monitors, as the first break did.
+    rig.tickUntil(rig.clock.epoch() + 10);
+    ASSERT_EQ(controller->showing(), OverlayController::Showing::onBreak);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return qsizetype(controller->panels().size()) == QGuiApplication::screens().size(); }, waitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen({300, 150}) != QColor(Qt::white); }, waitMs));
+    screenshot(QStringLiteral("break-after-release.png"));
+}
+
 TEST_F(Overlay, EscapeTwiceWithinASecondSkipsWhenSkippingIsAvailable) {
     startBreak();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != nullptr; }, waitMs));

@@ -11,7 +11,9 @@
 #include <QSvgRenderer>
 #include <QtQml/QQmlExtensionPlugin>
 
+#include "model_rig.hpp"
 #include "ui/app_icon.hpp"
+#include "ui/break_view_models.hpp"
 #include "ui/status_controller.hpp"
 #include "ui/symbols.hpp"
 #include "ui/ui_engine.hpp"
@@ -153,6 +155,36 @@ TEST(UiEngine, CreatesModuleFilesWithTheirInitialProperties) {
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->property("text").toString(), QStringLiteral("Skip Break"));
     EXPECT_EQ(ui.create(QStringLiteral("NoSuchView.qml")), nullptr);
+}
+
+TEST(UiEngine, IsReleasedOnlyWhenNoViewLivesAndMadeAnewForTheNext) {
+    fakes::ModelRig rig;
+    HeadsUpViewModel vm(*rig.model);
+    UiEngine ui;
+    EXPECT_TRUE(ui.release()) << "nothing to release before the first view";
+    std::unique_ptr<QObject> first(ui.create(QStringLiteral("HeadsUpPanel.qml"), {{"vm", QVariant::fromValue(&vm)}}));
+    ASSERT_NE(first, nullptr);
+    const QRectF card = first->property("card").toRectF();
+    ASSERT_FALSE(card.isEmpty());
+    EXPECT_EQ(ui.liveViews(), 1);
+    EXPECT_FALSE(ui.release());
+    EXPECT_TRUE(ui.created());
+    // The view that kept the engine keeps working on it.
+    ui.trim();
+    EXPECT_EQ(first->property("card").toRectF(), card);
+
+    first.reset();
+    EXPECT_EQ(ui.liveViews(), 0);
+    EXPECT_TRUE(ui.release());
+    EXPECT_FALSE(ui.created());
+    // The same view model, seen by a new engine, lays the card out as before and follows the model.
+    std::unique_ptr<QObject> second(ui.create(QStringLiteral("HeadsUpPanel.qml"), {{"vm", QVariant::fromValue(&vm)}}));
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(ui.created());
+    EXPECT_EQ(second->property("card").toRectF(), card);
+    rig.model->takeBreak(BreakKind::micro);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(second->property("card").toRectF(), card);
 }
 
 }  // namespace

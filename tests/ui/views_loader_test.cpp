@@ -48,6 +48,50 @@ TEST(ViewsLoader, LoadsQtQuickOnlyWhenTheFirstViewIsAskedFor) {
     EXPECT_EQ(again->property("text").toString(), QStringLiteral("Blink slowly"));
 }
 
+// The resident KiB of the code of a shared library whose path contains `name`.
+std::size_t residentCodeKb(const char* name) {
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    if (!smaps.open(QIODevice::ReadOnly)) return 0;
+    std::size_t kb = 0;
+    bool code = false;
+    for (const QByteArray& line : smaps.readAll().split('\n')) {
+        if (line.contains(" r-xp ") || line.contains(" r--p ") || line.contains(" rw-p ") || line.contains(" ---p "))
+            code = line.contains(" r-xp ") && line.contains(name);
+        else if (code && line.startsWith("Rss:"))
+            kb += line.mid(4).trimmed().split(' ').front().toULong();
+    }
+    return kb;
+}
+
+TEST(ViewsLoader, OnceNoViewIsLeftItsLeftoversGoBackAndTheNextViewIsMadeAfresh) {
+    ViewsLoader loader({QStringLiteral(TARNWICK_BINARY_DIR)});
+    Views* views = loader.views();
+    ASSERT_NE(views, nullptr);
+    std::unique_ptr<QObject> card(views->create(QStringLiteral("GlassButton.qml"), {{"text", "Skip Break"}}));
+    ASSERT_NE(card, nullptr);
+    const std::size_t running = residentCodeKb("libQt6Quick.so");
+    ASSERT_GT(running, 256u);
+
+    // A view alive: the engine, the icon and the code it runs stay.
+    EXPECT_FALSE(views->trim());
+    loader.trim();
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
+    EXPECT_EQ(card->property("text").toString(), QStringLiteral("Skip Break"));
+
+    card.reset();
+    loader.trim();
+    EXPECT_TRUE(QGuiApplication::windowIcon().isNull()) << "the icon's pictures are dropped with the views";
+    EXPECT_LT(residentCodeKb("libQt6Quick.so"), running / 4) << "Qt Quick's code went back to the page cache";
+    EXPECT_TRUE(views->trim()) << "nothing is left to release";
+
+    // The next view is made as the first was, and carries the icon again.
+    std::unique_ptr<QObject> again(views->create(QStringLiteral("GlassButton.qml"), {{"text", "Lock Screen"}}));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->property("text").toString(), QStringLiteral("Lock Screen"));
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
+    EXPECT_GT(residentCodeKb("libQt6Quick.so"), 0u);
+}
+
 TEST(ViewsLoader, AMissingModuleMeansNoViewsAndIsNotSearchedForAgain) {
     QTemporaryDir empty;
     ViewsLoader loader({empty.path()});
