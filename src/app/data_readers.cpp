@@ -28,6 +28,21 @@ std::string describe(const json::exception& error) {
 
 const std::string outOfMemory = "too large for the memory available";
 
+// Runs `parse` and answers why it failed, or nothing when it did not.
+template <class Parse>
+std::string faultOf(Parse&& parse) {
+    try {
+        parse();
+    } catch (const Stop& stop) {
+        return stop.fault;
+    } catch (const json::exception& error) {
+        return describe(error);
+    } catch (const std::bad_alloc&) {
+        return outOfMemory;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string tooLargeFault(std::size_t limitBytes) {
@@ -47,15 +62,7 @@ SettingsRead readSettings(std::string_view bytes, const ReadLimits& limits) {
         }
         return true;
     };
-    try {
-        result.settings = json::parse(bytes.begin(), bytes.end(), limitDepth).get<Settings>();
-    } catch (const Stop& stop) {
-        result.fault = stop.fault;
-    } catch (const json::exception& error) {
-        result.fault = describe(error);
-    } catch (const std::bad_alloc&) {
-        result.fault = outOfMemory;
-    }
+    result.fault = faultOf([&] { result.settings = json::parse(bytes.begin(), bytes.end(), limitDepth).get<Settings>(); });
     if (!result.fault.empty()) result.settings.reset();
     return result;
 }
@@ -94,15 +101,12 @@ HistoryRead readHistory(std::string_view bytes, const ReadLimits& limits) {
         }
         return true;
     };
-    try {
-        const json rest = json::parse(bytes.begin(), bytes.end(), takeRecords);  // the records are taken: an empty list
+    // What is left once the records are taken is an empty list.
+    result.fault = faultOf([&] {
+        const json rest = json::parse(bytes.begin(), bytes.end(), takeRecords);
         static_cast<void>(rest);
-    } catch (const Stop& stop) {
-        result.fault = stop.fault;
-    } catch (const json::exception& error) {
-        result.fault = describe(error);
-    } catch (const std::bad_alloc&) {
-        result.fault = outOfMemory;
+    });
+    if (result.fault == outOfMemory) {
         result.records = {};  // gives the memory back
         result.unreadableRecords = 0;
         return result;

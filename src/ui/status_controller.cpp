@@ -62,6 +62,11 @@ qint64 monotonicNs() {
 
 constexpr qint64 reopenGuardMs = 400;  // a click on the icon that closed the panel does not reopen it
 
+// The click on the icon that took the focus from an open popup has already closed it.
+bool closedJustNow(qint64 closedAtMs) {
+    return closedAtMs >= 0 && QDateTime::currentMSecsSinceEpoch() - closedAtMs < reopenGuardMs;
+}
+
 }  // namespace
 
 namespace {
@@ -374,8 +379,7 @@ void StatusController::toggle() {
         closePanel();
         return;
     }
-    // The click that took the focus from an open panel already closed it.
-    if (m_panelClosedAtMs >= 0 && QDateTime::currentMSecsSinceEpoch() - m_panelClosedAtMs < reopenGuardMs) return;
+    if (closedJustNow(m_panelClosedAtMs)) return;
     openPanel();
 }
 
@@ -384,7 +388,7 @@ void StatusController::toggleMenu() {
         closeMenu();
         return;
     }
-    if (m_menuClosedAtMs >= 0 && QDateTime::currentMSecsSinceEpoch() - m_menuClosedAtMs < reopenGuardMs) return;
+    if (closedJustNow(m_menuClosedAtMs)) return;
     openMenu();
 }
 

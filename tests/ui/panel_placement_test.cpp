@@ -10,28 +10,11 @@ namespace {
 
 using x11::Strut;
 
-// A bar `height` pixels deep along the top of the root window, over x from `from` to `to`.
-Strut topBar(int height, int from, int to) {
-    Strut s;
-    s.top = height;
-    s.topStartX = from;
-    s.topEndX = to;
-    return s;
-}
-Strut bottomBar(int height, int from, int to) {
-    Strut s;
-    s.bottom = height;
-    s.bottomStartX = from;
-    s.bottomEndX = to;
-    return s;
-}
-Strut leftBar(int reach, int from, int to) {
-    Strut s;
-    s.left = reach;
-    s.leftStartY = from;
-    s.leftEndY = to;
-    return s;
-}
+// A bar `height` pixels deep along the top (bottom, left) of the root window, over the stretch
+// of that edge from `from` to `to`.
+Strut topBar(int height, int from, int to) { return {.top = height, .topStartX = from, .topEndX = to}; }
+Strut bottomBar(int height, int from, int to) { return {.bottom = height, .bottomStartX = from, .bottomEndX = to}; }
+Strut leftBar(int reach, int from, int to) { return {.left = reach, .leftStartY = from, .leftEndY = to}; }
 
 // The virtual desktop's two monitors side by side; Qt reports each one whole.
 const QRect leftMonitor(0, 0, 1280, 1024), rightMonitor(1280, 0, 1280, 1024), bothMonitors(0, 0, 2560, 1024);

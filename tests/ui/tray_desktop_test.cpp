@@ -18,6 +18,7 @@
 #include <QThread>
 #include <QWindow>
 
+#include "accessible_tree.hpp"
 #include "desktop_drive.hpp"
 #include "model_rig.hpp"
 #include "screen_pixels.hpp"
@@ -28,6 +29,9 @@
 
 namespace tarnwick {
 namespace {
+
+using drive::accessibleTree;
+using drive::missingFromTree;
 
 constexpr int waitMs = 5000;
 
@@ -101,28 +105,6 @@ private:
     bool m_loaded = false;
 };
 
-// What screen readers find of this program: "role<TAB>name" of every showing object, one a line.
-QStringList accessibleTree() {
-    const auto out = drive::run(QStringLiteral("/usr/bin/python3"),
-                                {QStringLiteral(TARNWICK_SOURCE_DIR "/tests/e2e/accessible_tree.py"),
-                                 QCoreApplication::applicationName()},
-                                15000);
-    return out ? out->split(u'\n', Qt::SkipEmptyParts) : QStringList();
-}
-
-// Waits until every line is in the tree; empty then, else the lines missing and the tree.
-std::string missingFromTree(const QStringList& lines) {
-    QStringList missing = lines, tree;
-    (void)QTest::qWaitFor([&] {
-        tree = accessibleTree();
-        missing.clear();
-        for (const QString& line : lines)
-            if (!tree.contains(line)) missing << line;
-        return missing.isEmpty();
-    }, 20000);
-    if (missing.isEmpty()) return {};
-    return ("missing:\n" + missing.join(u'\n') + "\nin the tree:\n" + tree.join(u'\n')).toStdString();
-}
 
 // Runs the press action of the showing button or menu item named `name`, as a screen reader does.
 bool pressThroughBus(const QString& name) {
