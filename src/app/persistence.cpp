@@ -19,6 +19,7 @@
 
 #include "app/data_readers.hpp"
 #include "app/export_file.hpp"
+#include "app/private_folder.hpp"
 
 namespace tarnwick {
 
@@ -26,21 +27,6 @@ namespace {
 
 const QString settingsName = QStringLiteral("settings.json");
 const QString historyName = QStringLiteral("history.json");
-
-// Creates the folder and any missing parents, each for the user alone, as the XDG base directory
-// rules ask; folders that exist keep their modes. Failures show up as failed file operations.
-void makeFolder(const QString& folder) {
-    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
-    if (QFileInfo(clean).isDir()) return;
-    qsizetype from = 1;
-    for (;;) {
-        const qsizetype slash = clean.indexOf(u'/', from);
-        const QString part = slash < 0 ? clean : clean.left(slash);
-        if (::mkdir(QFile::encodeName(part).constData(), 0700) != 0 && errno != EEXIST) return;
-        if (slash < 0) return;
-        from = slash + 1;
-    }
-}
 
 // "a named pipe", "a folder", ... for something that is not a regular file.
 QString kindOf(mode_t mode) {
@@ -82,7 +68,7 @@ QString Persistence::defaultFolder() {
 }
 
 QString Persistence::folder() const {
-    makeFolder(m_folder);
+    makePrivateFolder(m_folder);
     return m_folder;
 }
 

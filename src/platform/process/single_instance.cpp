@@ -21,6 +21,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "app/private_folder.hpp"
+
 namespace tarnwick {
 
 namespace {
@@ -53,15 +55,6 @@ bool peerIsThisUser(qintptr descriptor) {
     return descriptor >= 0 &&
            ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
            size == sizeof credentials && credentials.uid == ::geteuid();
-}
-
-// Makes the folder and any missing parent, each private to the user.
-void makeFolder(const QString& folder) {
-    const QString path = QDir(folder).absolutePath();
-    for (qsizetype at = 1; at <= path.size(); ++at) {
-        if (at < path.size() && path[at] != QLatin1Char('/')) continue;
-        ::mkdir(QFile::encodeName(path.left(at)).constData(), 0700);
-    }
 }
 
 QByteArray readProcNetUnix() {
@@ -302,7 +295,7 @@ void SingleInstance::listenOnPath() {
 }
 
 SingleInstance::Lock SingleInstance::takeLock() {
-    makeFolder(m_dataFolder);
+    makePrivateFolder(m_dataFolder);
     if (m_lock.tryLock(0)) return Lock::taken;
     if (m_lock.error() == QLockFile::LockFailedError && heldByLiveProcess()) return Lock::heldElsewhere;
     m_problem = m_lock.error() == QLockFile::LockFailedError ? QStringLiteral("a stale lock file cannot be removed")
