@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # On a Wayland session whose desktop portal offers global shortcuts, Tarnwick binds Ctrl+Alt+B
-# there and lets go of its X key grab; the portal's activation starts a break. When the portal
-# leaves the bus, the X grab serves again.
+# there and lets go of its X key grab; the portal's activation starts a break. A second start finds
+# its binding again under the same session token and asks for nothing (KDE would open its shortcut
+# settings at each new bind). When the portal leaves the bus, the X grab serves again.
 source "$(dirname "$0")/lib.sh"
 export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-nothing
 unset QT_QPA_PLATFORM
@@ -37,6 +38,21 @@ kill -USR1 "$portal"
 for _ in $(seq 30); do grep -q "phase onBreak micro" "$log" && break; sleep 0.1; done
 grep -q "phase onBreak micro" "$log" || fail "the portal's activation did not start a break"
 wait_for_history 10 '"outcome": "taken"'
+
+# Started again, it finds the binding it made and binds nothing anew; the shortcut still works.
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+start_tarnwick
+for _ in $(seq 50); do grep -q '^listed tarnwick take-eye-break$' "$portal_log" && break; sleep 0.1; done
+grep -q '^listed tarnwick take-eye-break$' "$portal_log" || fail "the second start did not find its binding: $(cat "$portal_log")"
+sleep 0.5
+[ "$(grep -c '^bound ' "$portal_log")" -eq 1 ] || fail "the second start bound the shortcut again: $(cat "$portal_log")"
+kill -USR1 "$portal"
+for _ in $(seq 30); do grep -q "phase onBreak micro" "$log" && break; sleep 0.1; done
+grep -q "phase onBreak micro" "$log" || fail "after the second start, the portal's activation did not start a break"
+for _ in $(seq 100); do [ "$(grep -c '"outcome": "taken"' "$data/history.json")" -ge 2 ] && break; sleep 0.1; done
+[ "$(grep -c '"outcome": "taken"' "$data/history.json")" -ge 2 ] || fail "the second break was not recorded"
+sleep 1
 
 # The portal quits: the X grab is back.
 kill "$portal"

@@ -104,7 +104,10 @@ void PortalHotKey::start() {
 }
 
 void PortalHotKey::createSession() {
-    const QString sessionToken = nextToken();
+    // KDE files the shortcut under the session's token when a program has no application id, so
+    // the token stays the same from start to start and a binding the user made is found again.
+    // (The session's path also holds the bus connection's name, so instances never collide.)
+    const QString sessionToken = QStringLiteral("tarnwick");
     const QString token = nextToken();
     request(Step::creating, QStringLiteral("CreateSession"),
             {QVariantMap{{QStringLiteral("handle_token"), token}, {QStringLiteral("session_handle_token"), sessionToken}}},
@@ -136,7 +139,7 @@ void PortalHotKey::request(Step step, const QString& method, const QVariantList&
         watcher->deleteLater();
         if (m_step != step) return;  // answered already, or given up
         const QDBusMessage reply = watcher->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage) return fail();
+        if (reply.type() != QDBusMessage::ReplyMessage) return step == Step::listing ? bind() : fail();
         // An older portal names the request its own way; its Response comes there.
         const QString handle = pathOf(reply.arguments().value(0));
         if (!handle.isEmpty() && handle != m_requestPath) listen(handle);
@@ -144,8 +147,16 @@ void PortalHotKey::request(Step step, const QString& method, const QVariantList&
 }
 
 void PortalHotKey::onResponse(uint response, const QVariantMap& results) {
-    if (m_step != Step::creating && m_step != Step::binding) return;
+    if (m_step != Step::creating && m_step != Step::listing && m_step != Step::binding) return;
     forget();
+    if (m_step == Step::listing) {
+        // Bound at an earlier start: nothing to ask, and no desktop shows its shortcut settings.
+        const auto listed = qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
+        if (response != 0 || !portalBindsShortcut(listed, shortcutId())) return bind();
+        takeTrigger(listed);
+        m_step = Step::done;
+        return setState(State::bound);
+    }
     if (response != 0) return fail();  // 1: the user cancelled, 2: anything else
     if (m_step == Step::creating) {
         m_session = pathOf(results.value(QStringLiteral("session_handle")));
@@ -160,23 +171,34 @@ void PortalHotKey::onResponse(uint response, const QVariantMap& results) {
         });
         m_bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
                       SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
-        const QList<PortalShortcut> shortcuts{
-            {shortcutId(),
-             {{QStringLiteral("description"), m_description}, {QStringLiteral("preferred_trigger"), m_preferredTrigger}}}};
         const QString token = nextToken();
-        request(Step::binding, QStringLiteral("BindShortcuts"),
-                {QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(shortcuts), QString(),
-                 QVariantMap{{QStringLiteral("handle_token"), token}}},
+        request(Step::listing, QStringLiteral("ListShortcuts"),
+                {QVariant::fromValue(QDBusObjectPath(m_session)), QVariantMap{{QStringLiteral("handle_token"), token}}},
                 token);
     } else if (m_step == Step::binding) {
         const auto shortcuts = qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
         if (!portalBindsShortcut(shortcuts, shortcutId())) return fail();
-        for (const PortalShortcut& shortcut : shortcuts) {
-            if (shortcut.id == shortcutId())
-                m_trigger = shortcut.properties.value(QStringLiteral("trigger_description")).toString();
-        }
+        takeTrigger(shortcuts);
         m_step = Step::done;
         setState(State::bound);
+    }
+}
+
+void PortalHotKey::bind() {
+    const QList<PortalShortcut> shortcuts{
+        {shortcutId(),
+         {{QStringLiteral("description"), m_description}, {QStringLiteral("preferred_trigger"), m_preferredTrigger}}}};
+    const QString token = nextToken();
+    request(Step::binding, QStringLiteral("BindShortcuts"),
+            {QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(shortcuts), QString(),
+             QVariantMap{{QStringLiteral("handle_token"), token}}},
+            token);
+}
+
+void PortalHotKey::takeTrigger(const QList<PortalShortcut>& shortcuts) {
+    for (const PortalShortcut& shortcut : shortcuts) {
+        if (shortcut.id == shortcutId())
+            m_trigger = shortcut.properties.value(QStringLiteral("trigger_description")).toString();
     }
 }
 

@@ -67,7 +67,7 @@ private Q_SLOTS:
     void onClosed(const QVariantMap& details);
 
 private:
-    enum class Step { idle, creating, binding, done };
+    enum class Step { idle, creating, listing, binding, done };
     void start();
     void createSession();
     void request(Step step, const QString& method, const QVariantList& arguments, const QString& token);
@@ -76,6 +76,8 @@ private:
     void setState(State state);
     void fail();
     QString nextToken();
+    void bind();
+    void takeTrigger(const QList<PortalShortcut>& shortcuts);
 
     QDBusConnection m_bus;
     QString m_description;
