@@ -50,6 +50,7 @@ std::optional<KWinWindowReport> parseKWinReport(const QString& json) {
     report.fullScreen = object.value(QLatin1String("fullScreen")).toBool();
     report.normal = object.value(QLatin1String("normal")).toBool();
     report.desktop = object.value(QLatin1String("desktop")).toBool();
+    report.lockScreen = object.value(QLatin1String("lockScreen")).toBool();
     report.pid = qint64(object.value(QLatin1String("pid")).toDouble());
     report.width = object.value(QLatin1String("width")).toDouble();
     report.height = object.value(QLatin1String("height")).toDouble();
@@ -62,7 +63,7 @@ std::optional<KWinWindowReport> parseKWinReport(const QString& json) {
 }
 
 bool kwinWindowIsFullscreen(const KWinWindowReport& report, qint64 ownPid) {
-    if (!report.found || report.desktop || !report.normal) return false;
+    if (!report.found || report.desktop || report.lockScreen || !report.normal) return false;
     if (report.pid != 0 && report.pid == ownPid) return false;
     return report.fullScreen || matchesScreenSize({0, 0, report.width, report.height}, report.screens);
 }
@@ -84,6 +85,7 @@ QString kwinReportScript(const QString& service, const QString& path, const QStr
                 fullScreen: !!w.fullScreen,
                 normal: !!w.normalWindow,
                 desktop: !!w.desktopWindow,
+                lockScreen: !!w.lockScreen || w.resourceClass == "kscreenlocker_greet",
                 pid: w.pid || 0,
                 width: frame ? frame.width : 0,
                 height: frame ? frame.height : 0,

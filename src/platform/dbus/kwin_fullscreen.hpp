@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/native_fullscreen.hpp"
 #include "platform/x11/fullscreen.hpp"
 
 class QTemporaryFile;
@@ -26,6 +27,7 @@ struct KWinWindowReport {
     bool fullScreen = false;  // KWin's full-screen state
     bool normal = false;      // an ordinary application window (not a dock, desktop, panel, OSD)
     bool desktop = false;     // the desktop itself
+    bool lockScreen = false;  // the screen locker's window, in front of everything while locked
     qint64 pid = 0;           // 0 when KWin does not know
     double width = 0, height = 0;     // the window's frame, in logical pixels
     std::vector<ScreenSize> screens;  // the screens' sizes, in logical pixels
@@ -36,7 +38,8 @@ struct KWinWindowReport {
 std::optional<KWinWindowReport> parseKWinReport(const QString& json);
 
 // Full screen as for X11 windows: an ordinary window of another program, in KWin's full-screen
-// state or of some screen's size (a borderless game). This program's own panels never count.
+// state or of some screen's size (a borderless game). This program's own panels, the desktop and
+// the screen locker never count.
 bool kwinWindowIsFullscreen(const KWinWindowReport& report, qint64 ownPid);
 
 // The script KWin runs: it reports the active window once, to `service` (this program's unique
@@ -44,7 +47,7 @@ bool kwinWindowIsFullscreen(const KWinWindowReport& report, qint64 ownPid);
 // the serial of the `question` it answers.
 QString kwinReportScript(const QString& service, const QString& path, const QString& interface, int question);
 
-class KWinFullscreen : public QObject {
+class KWinFullscreen : public QObject, public NativeFullscreen {
     Q_OBJECT
 public:
     // A question unanswered after this long counts as no answer.
@@ -61,7 +64,7 @@ public:
     // KWin's latest fresh answer, false when there is none; never waits. Asks again in the
     // background, so the next call has a fresh answer. An answer later than the budget, or to an
     // earlier question, is dropped: it may describe a window that has since gone.
-    bool frontWindowIsFullscreen();
+    bool frontWindowIsFullscreen() override;
 
     // For tests: the process id whose windows never count (this program's by default).
     void setOwnPid(qint64 pid) { m_ownPid = pid; }

@@ -93,9 +93,15 @@ TEST(KWinFullscreenOnBus, FollowsTheWindowInFrontAndCountsLateOrMissingAnswersAs
         {"a full-screen video", false, plasma6(video), true},
         {"an ordinary window", false, plasma6("{ normalWindow: true, pid: 7, frameGeometry: { width: 900, height: 700 } }"), false},
         {"this program's own panel", false, plasma6("{ fullScreen: true, normalWindow: true, pid: 100 }"), false},
+        {"a full-screen video again", false, plasma6(video), true},
+        {"the screen locker", false,
+         plasma6("{ lockScreen: true, normalWindow: true, pid: 7, frameGeometry: { width: 1920, height: 1080 } }"), false},
         {"Plasma 5, a screen-sized borderless window", true,
          "{ activeClient: { normalWindow: true, pid: 7, geometry: { width: 1600, height: 900 } },"
          "  clientArea: function (area, w) { return area === 2 ? { width: 1600, height: 900 } : null; } }", true},
+        {"Plasma 5, the screen locker's greeter", true,
+         "{ activeClient: { resourceClass: 'kscreenlocker_greet', normalWindow: true, pid: 7, geometry: { width: 1600, height: 900 } },"
+         "  clientArea: function (area, w) { return area === 2 ? { width: 1600, height: 900 } : null; } }", false},
         {"Plasma 5, no active window", true, "{ activeClient: null, clientArea: function () { return null; } }", false},
     };
     for (const auto& c : cases) {

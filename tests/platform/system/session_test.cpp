@@ -49,6 +49,7 @@ TEST(KWinReport, AnOrdinaryWindowOfAnotherProgramThatFillsAScreenIsFullScreen) {
         {"a pixel short", report(R"("normal":true,"pid":7,"width":1919,"height":1080)"), false},
         {"this program's own panel", report(R"("fullScreen":true,"normal":true,"pid":100,"width":1920,"height":1080)"), false},
         {"the desktop", report(R"("normal":true,"desktop":true,"pid":7,"width":1920,"height":1080)"), false},
+        {"the screen locker", report(R"("normal":true,"lockScreen":true,"pid":7,"width":1920,"height":1080)"), false},
         {"a panel or on-screen display", report(R"("fullScreen":true,"pid":7,"width":1920,"height":1080)"), false},
         {"no active window", R"({"question":1,"found":false})", false},
     };
