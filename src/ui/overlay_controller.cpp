@@ -159,7 +159,10 @@ QWindow* OverlayController::makePanel(const QString& file, QVariantMap propertie
         delete object;
         return nullptr;
     }
-    Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool;
+    // A break screen is an ordinary window asking for full screen: Mutter lets only such a window
+    // cover its top bar (a utility window is kept below it). The small panels are tool windows.
+    const bool breakPanel = kind == Kind::breakScreen || kind == Kind::breakOther;
+    Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | (breakPanel ? Qt::Window : Qt::Tool);
     if (kind != Kind::breakScreen) flags |= Qt::WindowDoesNotAcceptFocus;
     if (kind == Kind::cursor || kind == Kind::reminder) flags |= Qt::WindowTransparentForInput;
     panel->setFlags(flags);
@@ -181,7 +184,8 @@ void OverlayController::present(QWindow* panel, Kind kind, int fadeInMs) {
     if (composited) x11::blurBehind(id);
     panel->show();
     if (kind == Kind::breakScreen || kind == Kind::breakOther) {
-        x11::addWindowStates(id, {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_STICKY"});
+        x11::addWindowStates(id, {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_STICKY",
+                                  "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
     } else {
         x11::addWindowStates(id, {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY"});
     }

@@ -126,6 +126,19 @@ TEST_F(Overlay, ABreakCoversEveryMonitorExactlyAboveOtherWindowsAndTheMainPanelT
         });
         EXPECT_TRUE(covered);
     }
+    // Each is an ordinary window in full screen, kept off taskbars: window managers that keep a
+    // utility window below their panels (Mutter) let only such a window cover them.
+    for (QWindow* panel : controller->panels()) {
+        const QString id = QString::number(panel->winId());
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            const auto states = run(QStringLiteral("xprop"), {"-id", id, "_NET_WM_STATE"});
+            return states && states->contains("_NET_WM_STATE_FULLSCREEN") && states->contains("_NET_WM_STATE_SKIP_TASKBAR");
+        }, waitMs)) << run(QStringLiteral("xprop"), {"-id", id, "_NET_WM_STATE"}).value_or("no answer").toStdString();
+        const auto type = run(QStringLiteral("xprop"), {"-id", id, "_NET_WM_WINDOW_TYPE"});
+        ASSERT_TRUE(type);
+        EXPECT_TRUE(type->contains("_NET_WM_WINDOW_TYPE_NORMAL")) << type->toStdString();
+        EXPECT_FALSE(type->contains("_NET_WM_WINDOW_TYPE_UTILITY")) << type->toStdString();
+    }
     // The xterm's white is hidden behind the break.
     EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen({300, 150}) != QColor(Qt::white); }, waitMs));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != nullptr; }, waitMs));
