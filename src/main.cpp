@@ -1,5 +1,6 @@
 // Tarnwick: wires the Linux platform into the application model and runs the event loop.
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 
@@ -25,6 +26,8 @@
 #include "platform/session_type.hpp"
 #include "platform/sound/qt_sound_player.hpp"
 #include "platform/startup_display.hpp"
+#include "platform/sway/sway_fullscreen.hpp"
+#include "platform/xwayland_wait.hpp"
 #include "platform/x11/display_check.hpp"
 #include "ui/app_delegate.hpp"
 
@@ -37,6 +40,9 @@ namespace {
 Q_LOGGING_CATEGORY(lcSession, "tarnwick.session", QtInfoMsg)
 
 int signalPipe[2] = {-1, -1};
+
+// How long a start on Wayland waits for XWayland before it gives up.
+constexpr std::chrono::seconds xwaylandWaitLimit{30};
 
 // SIGTERM and SIGINT end the event loop normally, so the instance lock is released.
 void quitOnSignals(QApplication& app) {
@@ -58,8 +64,19 @@ void quitOnSignals(QApplication& app) {
 // when there is no display the program can use.
 bool prepareDisplay(int argc, char** argv) {
     using namespace tarnwick;
-    const StartEnvironment environment = StartEnvironment::fromProcess(argc, argv);
-    const DisplayDecision decision = decideDisplay(environment);
+    StartEnvironment environment = StartEnvironment::fromProcess(argc, argv);
+    DisplayDecision decision = decideDisplay(environment);
+    if (decision.plan == DisplayPlan::needsXWayland &&
+        waylandSocketExists(environment.waylandDisplay, qEnvironmentVariable("XDG_RUNTIME_DIR"))) {
+        // GNOME starts XWayland on demand: a start early at login waits for it, and asks for it.
+        std::fprintf(stderr, "Tarnwick: waiting for XWayland...\n");
+        std::fflush(stderr);
+        if (const auto display = waitForXWayland(xwaylandWaitLimit, xDisplayAnswers)) {
+            qputenv("DISPLAY", display->toLocal8Bit());
+            environment.display = *display;
+            decision = decideDisplay(environment);
+        }
+    }
     QString problem = decision.message;
     if (problem.isEmpty() && decision.usesX && !xDisplayAnswers(environment.display))
         problem = unreachableDisplayMessage(environment.display);
@@ -111,15 +128,24 @@ int main(int argc, char** argv) {
     });
 
     const bool wayland = isWaylandSession();
-    // On Wayland, KWin can tell of native Wayland windows in front, where it runs.
+    // On Wayland, KWin or sway can tell of native Wayland windows in front, where they run.
     KWinFullscreen kwin;
-    const bool kwinFullscreen = wayland && kwin.available();
-    qCDebug(lcSession).noquote() << "session:" << (wayland ? "Wayland, through XWayland" : "X11")
-                                 << "- full screen:" << (kwinFullscreen ? "KWin scripting and EWMH" : "EWMH");
+    SwayFullscreen sway;
+    NativeFullscreen* native = nullptr;
+    FullscreenSource fullscreen = FullscreenSource::x11Windows;
+    if (wayland && kwin.available()) {
+        native = &kwin;
+        fullscreen = FullscreenSource::x11WindowsAndKWin;
+    } else if (wayland && sway.available()) {
+        native = &sway;
+        fullscreen = FullscreenSource::x11WindowsAndSway;
+    }
+    qCDebug(lcSession).noquote() << "session:" << (wayland ? "Wayland, through XWayland" : "X11") << "- full screen:"
+                                 << (native == &kwin ? "KWin scripting and EWMH" : native == &sway ? "sway IPC and EWMH" : "EWMH");
 
     SystemClock clock;
     SessionInputIdle input;
-    LinuxBusyProbes probes(kwinFullscreen ? &kwin : nullptr);
+    LinuxBusyProbes probes(native);
     QtSoundPlayer sounds;
     XdgLoginItem loginItem;
     DbusScreenLock screenLock;
@@ -128,7 +154,7 @@ int main(int argc, char** argv) {
 
     SessionFacts facts;
     facts.wayland = wayland;
-    facts.fullscreen = kwinFullscreen ? FullscreenSource::x11WindowsAndKWin : FullscreenSource::x11Windows;
+    facts.fullscreen = fullscreen;
     AppDelegate delegate(model, Wallpaper::shared(), facts);
     delegate.followFacts([&input](SessionFacts& live) {
         live.idleSource = input.idleSourceName();

@@ -10,6 +10,7 @@ namespace tarnwick {
 enum class FullscreenSource {
     x11Windows,        // the window manager's view of X11 windows (EWMH)
     x11WindowsAndKWin, // the same, and KWin's scripting interface for native Wayland windows
+    x11WindowsAndSway, // the same, and sway's IPC for native Wayland windows
 };
 
 enum class HotKeySource {

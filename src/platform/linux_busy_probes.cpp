@@ -1,7 +1,5 @@
 #include "platform/linux_busy_probes.hpp"
 
-#include "platform/dbus/kwin_fullscreen.hpp"
-
 namespace tarnwick {
 
 bool LinuxBusyProbes::cameraInUse() { return m_camera.inUse(); }
@@ -9,8 +7,8 @@ bool LinuxBusyProbes::cameraInUse() { return m_camera.inUse(); }
 bool LinuxBusyProbes::microphoneInUse() { return m_microphone.inUse(); }
 
 bool LinuxBusyProbes::frontAppIsFullscreen() {
-    // KWin is asked every time, so its answer is fresh on the next tick whatever X11 says now.
-    const bool wayland = m_kwin && m_kwin->frontWindowIsFullscreen();
+    // The compositor is asked every time, so its answer is fresh on the next tick whatever X11 says now.
+    const bool wayland = m_native && m_native->frontWindowIsFullscreen();
     return m_windows.frontAppIsFullscreen() || wayland;
 }
 

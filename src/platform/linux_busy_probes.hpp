@@ -2,21 +2,20 @@
 
 // The busy probes on Linux: /proc for cameras (rescanned only when a capture device node changes), the
 // sound server (one connection kept open, or ALSA without one) for microphones, and
-// the window manager for a full-screen front application (and KWin, for native Wayland windows).
+// the window manager for a full-screen front application (and KWin or sway, for native Wayland windows).
 
 #include "app/ports.hpp"
 #include "platform/proc/camera_watch.hpp"
+#include "platform/native_fullscreen.hpp"
 #include "platform/pulse/microphone.hpp"
 #include "platform/x11/x11_windows.hpp"
 
 namespace tarnwick {
 
-class KWinFullscreen;
-
 class LinuxBusyProbes final : public BusyProbes {
 public:
-    // With `kwin`, a native Wayland window in front that fills a screen counts as well.
-    explicit LinuxBusyProbes(KWinFullscreen* kwin = nullptr) : m_kwin(kwin) {}
+    // With `native`, a native Wayland window in front that fills a screen counts as well.
+    explicit LinuxBusyProbes(NativeFullscreen* native = nullptr) : m_native(native) {}
 
     bool cameraInUse() override;
     bool microphoneInUse() override;
@@ -26,7 +25,7 @@ private:
     CameraWatch m_camera;
     MicrophoneWatch m_microphone;
     X11Windows m_windows;
-    KWinFullscreen* m_kwin;
+    NativeFullscreen* m_native;
 };
 
 }  // namespace tarnwick

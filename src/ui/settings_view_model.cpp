@@ -261,6 +261,8 @@ SettingsViewModel::Values SettingsViewModel::compute() {
     if (!facts.idleInhibitors.isEmpty()) v.details.append(QStringLiteral("Idle inhibitors: %1").arg(facts.idleInhibitors));
     v.details.append(facts.fullscreen == FullscreenSource::x11WindowsAndKWin
                          ? QStringLiteral("Full screen: KWin scripting and X11 window properties (EWMH)")
+                     : facts.fullscreen == FullscreenSource::x11WindowsAndSway
+                         ? QStringLiteral("Full screen: sway IPC and X11 window properties (EWMH)")
                      : x11Only ? QStringLiteral("Full screen: X11 window properties (EWMH), X11 applications only")
                                : QStringLiteral("Full screen: X11 window properties (EWMH)"));
     v.details.append(facts.hotKey == HotKeySource::desktopPortal ? QStringLiteral("Hot key: desktop portal global shortcut")

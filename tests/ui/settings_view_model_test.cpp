@@ -469,6 +469,9 @@ TEST(SettingsSession, EachPaneSaysWhatServesThisDesktop) {
         {{true, "", F::x11WindowsAndKWin, H::desktopPortal, {}}, anyInput, "", "",
          {"Session: Wayland, through XWayland", "Full screen: KWin scripting and X11 window properties (EWMH)",
           "Hot key: desktop portal global shortcut"}},
+        {{true, "", F::x11WindowsAndSway, H::xGrab, {}}, anyInput, "", grab,
+         {"Session: Wayland, through XWayland", "Full screen: sway IPC and X11 window properties (EWMH)",
+          "Hot key: X key grab, while an X11 application is in front"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.details.join(" / ").toStdString());
