@@ -4,7 +4,7 @@
     desktop.py input                    input through the compositor, by commands on standard input
     desktop.py inhibit SECONDS          holds KDE's power management idle inhibitor that long
     desktop.py items                    the StatusNotifierItems the watcher has, one a line
-    desktop.py activate ITEM            Activate on an item ("service/path" as the watcher lists it)
+    desktop.py activate ITEM [X Y]      Activate on an item ("service/path" as the watcher lists it)
     desktop.py pixels FILE X,Y ...      the colours at those points, "X,Y #rrggbb" a line
     desktop.py window-pixels WIN X,Y .. the same, read from an X11 window's own contents
     desktop.py changed BEFORE AFTER X0 Y0 X1 Y1
@@ -68,6 +68,9 @@ def kde_screenshot(target):
     reply, _ = connection.call_with_unix_fd_list_sync(
         "org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2", "CaptureWorkspace",
         GLib.Variant("(a{sv}h)", (options, index)), None, Gio.DBusCallFlags.NONE, 15000, fds, None)
+    # The list holds a copy of the write end; the picture ends when no copy is left.
+    for fd in fds.steal_fds():
+        os.close(fd)
     meta = reply.unpack()[0]
     data = b""
     with os.fdopen(read_end, "rb") as pipe:
@@ -178,10 +181,10 @@ def items():
         print(item)
 
 
-def activate(item):
+def activate(item, x=0, y=0):
     service, _, path = item.partition("/")
     call(bus(), service, "/" + path if path else "/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate",
-         (0, 0), "(ii)")
+         (x, y), "(ii)")
 
 
 def inhibit(seconds):
@@ -254,7 +257,7 @@ def main(argv):
     elif verb == "items":
         items()
     elif verb == "activate":
-        activate(args[0])
+        activate(args[0], *map(int, args[1:3]))
     elif verb == "pixels":
         pixels(args[0], args[1:])
     elif verb == "window-pixels":
