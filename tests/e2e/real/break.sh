@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# A due break on a real desktop: while a full-screen X11 window is in front it is held (the phase
+# "held micro fullscreen", the outcome "held" in the history) and not begun; once that window has
+# gone the break comes, and its window covers the whole virtual monitor above the shell's bars:
+# 1920x1080 at +0+0 as X11 sees it, and the compositor's own picture shows the break's colours at
+# the corners and under the bars. Input comes through the compositor every few seconds meanwhile,
+# as from a user at work, so that the break is not skipped as time away.
+source "$(dirname "$0")/lib.sh"
+write_settings '"microSeconds": 10, "naturalBreakMinutes": 10'
+
+keep_working 8
+start_tarnwick
+screenshot "$work/desktop.png"
+
+# The full-screen program in front before the break falls due (heads-up at 50 s).
+xterm -fullscreen -bg '#203020' &
+term=$!
+helpers+=("$term")
+for _ in $(seq 50); do xdotool search --onlyvisible --pid "$term" > /dev/null 2>&1 && break; sleep 0.1; done
+term_window=$(xdotool search --onlyvisible --pid "$term" 2> /dev/null | head -n 1)
+[ -n "$term_window" ] || fail "xterm showed no window"
+sleep 1
+echo "xterm: $(xdotool getwindowgeometry "$term_window" | tr -s '\n ' ' ')"
+xprop -id "$term_window" _NET_WM_STATE
+xprop -root _NET_ACTIVE_WINDOW
+
+if wait_for_log 60 "phase held micro fullscreen"; then
+    grep -q "phase onBreak" "$log" && problem "the break began while the full-screen window was in front"
+    for _ in $(seq 30); do grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null && break; sleep 0.1; done
+    grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null || problem "the hold was not recorded in the history"
+else
+    problem "the break was not held while a full-screen xterm was in front (phases: $(grep -o 'phase .*' "$log" | tr '\n' ',')); xterm: $(describe_window "$term_window" | tr '\n' ' ')"
+fi
+kill "$term"
+wait "$term" 2> /dev/null || true
+
+# Once free, the break is announced again and begins after its heads-up.
+wait_for_log 25 "phase onBreak micro" || fail "no break within 25 s of the full-screen window's end"
+sleep 2  # past the break screen's fade-in
+stop_working
+shot=$(keep_screenshot)
+
+mapfile -t breaks < <(windows_named '^Tarnwick break$')
+[ ${#breaks[@]} -gt 0 ] || fail "no break window is shown"
+for entry in "${breaks[@]}"; do echo "break window: $entry"; done
+window=
+for entry in "${breaks[@]}"; do
+    [ "${entry#* }" = "1920x1080+0+0" ] && window=${entry%% *}
+done
+if [ -z "$window" ]; then
+    window=${breaks[0]%% *}
+    problem "no break window covers the monitor: ${breaks[*]#* }, not 1920x1080+0+0; $(describe_window "$window" | tr '\n' ' ')"
+fi
+
+# The corners, and points under the bars (GNOME's top bar is 32 px high; KDE's panel along the
+# bottom, 44 px; swaybar along the top, about 26 px).
+points=(1,1 1918,1 1,1078 1918,1078 100,16 960,16 1800,16 100,1060 960,1060 1800,1060)
+# What the compositor shows there, what the break window itself holds there, and the desktop
+# before the break.
+mapfile -t shown < <(desktop_py pixels "$shot" "${points[@]}")
+mapfile -t own < <(desktop_py window-pixels "$window" "${points[@]}")
+mapfile -t before < <(desktop_py pixels "$work/desktop.png" "${points[@]}")
+close() {  # whether two "#rrggbb" colours differ by at most 16 in each channel
+    local a=$1 b=$2 i
+    [[ $a == \#* && $b == \#* ]] || return 1
+    for i in 1 3 5; do
+        (( ${#a} == 7 && ${#b} == 7 )) || return 1
+        local d=$((16#${a:$i:2} - 16#${b:$i:2}))
+        (( d >= -16 && d <= 16 )) || return 1
+    done
+}
+for i in "${!points[@]}"; do
+    s=${shown[$i]#* } o=${own[$i]#* } b=${before[$i]#* }
+    echo "at ${points[$i]}: shown $s, break window $o, desktop before $b"
+    close "$s" "$o" || problem "at ${points[$i]} the screen shows $s, not the break's $o (the desktop before: $b)"
+done
+end_test

@@ -1,0 +1,275 @@
+"""What the real-desktop tests ask of the compositor and the session bus.
+
+    desktop.py screenshot FILE          the whole screen, as the compositor composes it
+    desktop.py input                    input through the compositor, by commands on standard input
+    desktop.py inhibit SECONDS          holds KDE's power management idle inhibitor that long
+    desktop.py items                    the StatusNotifierItems the watcher has, one a line
+    desktop.py activate ITEM [X Y]      Activate on an item ("service/path" as the watcher lists it)
+    desktop.py pixels FILE X,Y ...      the colours at those points, "X,Y #rrggbb" a line
+    desktop.py window-pixels WIN X,Y .. the same, read from an X11 window's own contents
+    desktop.py changed BEFORE AFTER X0 Y0 X1 Y1
+                                        the box of the pixels that differ within that rectangle
+
+The desktop is named by TARNWICK_REAL_DESKTOP (gnome, kde or sway).
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("GdkPixbuf", "2.0")
+from gi.repository import GdkPixbuf, Gio, GLib  # noqa: E402
+
+desktop = os.environ.get("TARNWICK_REAL_DESKTOP", "")
+screen_width, screen_height = 1920, 1080
+
+
+def bus():
+    return Gio.bus_get_sync(Gio.BusType.SESSION)
+
+
+def call(connection, dest, path, interface, method, args=None, signature=None, timeout_ms=10000):
+    parameters = GLib.Variant(signature, args) if signature else None
+    return connection.call_sync(dest, path, interface, method, parameters, None, Gio.DBusCallFlags.NONE,
+                                timeout_ms, None)
+
+
+def screenshot(target):
+    target = os.path.abspath(target)
+    if desktop == "gnome":
+        connection = bus()
+        # The shell takes screenshots for the callers it knows by their bus names, the screenshot
+        # tool's among them.
+        call(connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+             ("org.gnome.Screenshot", 4), "(su)")
+        ok, written = call(connection, "org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot",
+                           "org.gnome.Shell.Screenshot", "Screenshot", (False, False, target), "(bbs)").unpack()
+        if not ok:
+            sys.exit("the shell took no screenshot")
+    elif desktop == "kde":
+        kde_screenshot(target)
+    elif desktop == "sway":
+        subprocess.run(["grim", target], check=True)
+    else:
+        sys.exit(f"no screenshots on '{desktop}'")
+
+
+def kde_screenshot(target):
+    # KWin writes the picture into a pipe it is handed, as raw pixels described by the reply.
+    connection = bus()
+    read_end, write_end = os.pipe()
+    fds = Gio.UnixFDList.new()
+    index = fds.append(write_end)
+    os.close(write_end)
+    options = {"include-cursor": GLib.Variant("b", False), "native-resolution": GLib.Variant("b", True)}
+    reply, _ = connection.call_with_unix_fd_list_sync(
+        "org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2", "CaptureWorkspace",
+        GLib.Variant("(a{sv}h)", (options, index)), None, Gio.DBusCallFlags.NONE, 15000, fds, None)
+    # The list holds a copy of the write end; the picture ends when no copy is left.
+    for fd in fds.steal_fds():
+        os.close(fd)
+    meta = reply.unpack()[0]
+    data = b""
+    with os.fdopen(read_end, "rb") as pipe:
+        while True:
+            chunk = pipe.read(1 << 20)
+            if not chunk:
+                break
+            data += chunk
+    width, height, stride = meta["width"], meta["height"], meta["stride"]
+    # QImage::Format_ARGB32 or _RGB32 (4 and 5): bytes B, G, R, A on a little-endian machine.
+    rgba = bytearray(width * height * 4)
+    for y in range(height):
+        row = data[y * stride:y * stride + width * 4]
+        out = rgba[y * width * 4:(y + 1) * width * 4]
+        out[0::4] = row[2::4]
+        out[1::4] = row[1::4]
+        out[2::4] = row[0::4]
+        out[3::4] = b"\xff" * width
+        rgba[y * width * 4:(y + 1) * width * 4] = out
+    pixbuf = GdkPixbuf.Pixbuf.new_from_bytes(GLib.Bytes.new(bytes(rgba)), GdkPixbuf.Colorspace.RGB, True, 8,
+                                             width, height, width * 4)
+    pixbuf.savev(target, "png", [], [])
+
+
+class Mutter:
+    """A remote desktop session of Mutter's: input as if from the seat's own devices."""
+
+    service = "org.gnome.Mutter.RemoteDesktop"
+
+    def __init__(self):
+        self.bus = bus()
+        path = call(self.bus, self.service, "/org/gnome/Mutter/RemoteDesktop", self.service,
+                    "CreateSession").unpack()[0]
+        self.session = (self.service, path, self.service + ".Session")
+        call(self.bus, *self.session, "Start")
+
+    def move(self, dx, dy):
+        call(self.bus, *self.session, "NotifyPointerMotionRelative", (float(dx), float(dy)), "(dd)")
+
+    def button(self, pressed):
+        call(self.bus, *self.session, "NotifyPointerButton", (0x110, pressed), "(ib)")  # BTN_LEFT
+
+    def stop(self):
+        call(self.bus, *self.session, "Stop")
+
+
+def serve_input():
+    """Input through one remote desktop session for as long as standard input stays open. GNOME
+    shows an indicator in its top bar while a session runs (a click on it ends the session), so one
+    session serves the whole test and the bar keeps one layout. Commands, one a line, each answered
+    "ok" or "error ...": poke; click COUNT X Y (COUNT 2 for a double click); work SECONDS (a poke every SECONDS until rest); rest."""
+    import threading
+
+    if desktop != "gnome":
+        sys.exit(f"no input through the compositor on '{desktop}' from here")
+    mutter = Mutter()
+    lock = threading.Lock()
+    working = threading.Event()
+    every = [15.0]
+
+    def poke():
+        with lock:
+            mutter.move(3, 0)
+            mutter.move(-3, 0)
+
+    def work():
+        while True:
+            working.wait()
+            try:
+                poke()
+            except GLib.Error:
+                pass
+            time.sleep(every[0])
+
+    threading.Thread(target=work, daemon=True).start()
+    for line in sys.stdin:
+        words = line.split()
+        try:
+            if words == ["poke"]:
+                poke()
+            elif len(words) == 4 and words[0] == "click":
+                with lock:
+                    # Relative motion only (absolute motion needs a screen cast stream): into the
+                    # bottom right corner first, where the pointer stops (the top left one opens
+                    # the overview), then to the point.
+                    mutter.move(10000, 10000)
+                    mutter.move(int(words[2]) - screen_width + 1, int(words[3]) - screen_height + 1)
+                    for _ in range(int(words[1])):
+                        mutter.button(True)
+                        mutter.button(False)
+            elif len(words) == 2 and words[0] == "work":
+                every[0] = float(words[1])
+                working.set()
+            elif words == ["rest"]:
+                working.clear()
+            else:
+                raise ValueError(f"unknown command {line.strip()!r}")
+            print("ok", flush=True)
+        except (GLib.Error, ValueError) as error:
+            print(f"error {getattr(error, 'message', error)}", flush=True)
+    mutter.stop()
+
+
+def items():
+    value = call(bus(), "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties",
+                 "Get", ("org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"), "(ss)").unpack()[0]
+    for item in value:
+        print(item)
+
+
+def activate(item, x=0, y=0):
+    service, _, path = item.partition("/")
+    call(bus(), service, "/" + path if path else "/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate",
+         (x, y), "(ii)")
+
+
+def inhibit(seconds):
+    # PowerDevil keeps an inhibition for as long as the connection that asked for it lives.
+    connection = bus()
+    cookie = call(connection, "org.freedesktop.PowerManagement.Inhibit", "/org/freedesktop/PowerManagement/Inhibit",
+                  "org.freedesktop.PowerManagement.Inhibit", "Inhibit", ("a film", "playing a video"), "(ss)").unpack()[0]
+    print(f"inhibited, cookie {cookie}", flush=True)
+    time.sleep(seconds)
+
+
+def points(args):
+    for arg in args:
+        x, y = arg.split(",")
+        yield int(x), int(y)
+
+
+def pixels(path, args):
+    image = GdkPixbuf.Pixbuf.new_from_file(path)
+    data = image.get_pixels()
+    stride, channels = image.get_rowstride(), image.get_n_channels()
+    for x, y in points(args):
+        if not (0 <= x < image.get_width() and 0 <= y < image.get_height()):
+            print(f"{x},{y} outside")
+            continue
+        offset = y * stride + x * channels
+        print(f"{x},{y} #{data[offset]:02x}{data[offset + 1]:02x}{data[offset + 2]:02x}")
+
+
+def window_pixels(window, args):
+    from Xlib import X, display as xdisplay
+
+    d = xdisplay.Display()
+    win = d.create_resource_object("window", int(window, 0))
+    geometry = win.get_geometry()
+    origin = win.translate_coords(d.screen().root, 0, 0)
+    for x, y in points(args):
+        wx, wy = x + origin.x, y + origin.y
+        if not (0 <= wx < geometry.width and 0 <= wy < geometry.height):
+            print(f"{x},{y} outside")
+            continue
+        raw = win.get_image(wx, wy, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
+        print(f"{x},{y} #{raw[2]:02x}{raw[1]:02x}{raw[0]:02x}")
+
+
+def changed(before, after, x0, y0, x1, y1):
+    a, b = GdkPixbuf.Pixbuf.new_from_file(before), GdkPixbuf.Pixbuf.new_from_file(after)
+    da, db = a.get_pixels(), b.get_pixels()
+    sa, sb, ca, cb = a.get_rowstride(), b.get_rowstride(), a.get_n_channels(), b.get_n_channels()
+    box = None
+    for y in range(y0, min(y1, a.get_height(), b.get_height())):
+        for x in range(x0, min(x1, a.get_width(), b.get_width())):
+            pa, pb = y * sa + x * ca, y * sb + x * cb
+            if any(abs(da[pa + i] - db[pb + i]) > 24 for i in range(3)):
+                box = (x, y, x, y) if box is None else (min(box[0], x), min(box[1], y), max(box[2], x), max(box[3], y))
+    if box:
+        print(*box)
+
+
+def main(argv):
+    if len(argv) < 2:
+        sys.exit(__doc__)
+    verb, args = argv[1], argv[2:]
+    if verb == "screenshot":
+        screenshot(args[0])
+    elif verb == "input":
+        serve_input()
+    elif verb == "inhibit":
+        inhibit(float(args[0]))
+    elif verb == "items":
+        items()
+    elif verb == "activate":
+        activate(args[0], *map(int, args[1:3]))
+    elif verb == "pixels":
+        pixels(args[0], args[1:])
+    elif verb == "window-pixels":
+        window_pixels(args[0], args[1:])
+    elif verb == "changed":
+        changed(args[0], args[1], *map(int, args[2:6]))
+    else:
+        sys.exit(__doc__)
+
+
+if __name__ == "__main__":
+    try:
+        main(sys.argv)
+    except GLib.Error as error:
+        sys.exit(f"desktop.py {' '.join(sys.argv[1:])}: {error.message}")
