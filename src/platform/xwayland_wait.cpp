@@ -42,12 +42,37 @@ bool waylandSocketExists(const QString& waylandDisplay, const QString& runtimeFo
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISSOCK(status.st_mode);
 }
 
+std::optional<QString> xwaylandAuthorityIn(const QString& runtimeFolder, uid_t user) {
+    if (runtimeFolder.isEmpty()) return std::nullopt;
+    std::optional<QString> best;
+    qint64 newest = -1;
+    const QStringList names = QDir(runtimeFolder).entryList({QStringLiteral(".mutter-Xwaylandauth.*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        const QString path = runtimeFolder + u'/' + name;
+        struct stat status {};
+        if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != user)
+            continue;
+        const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
+        if (modified > newest) {
+            newest = modified;
+            best = path;
+        }
+    }
+    return best;
+}
+
 std::optional<QString> waitForXWayland(std::chrono::milliseconds limit, bool (*answers)(const QString&),
-                                       const QString& folder) {
+                                       const QString& folder, const QString& runtimeFolder) {
     using clock = std::chrono::steady_clock;
     const auto deadline = clock::now() + limit;
+    const bool chooseAuthority = qEnvironmentVariable("XAUTHORITY").isEmpty();
     for (;;) {
         if (const auto display = xwaylandDisplayFrom(readXSocketFolder(folder), ::geteuid())) {
+            // XWayland admits only clients with the cookie Mutter gave it.
+            if (chooseAuthority) {
+                if (const auto authority = xwaylandAuthorityIn(runtimeFolder, ::geteuid()))
+                    qputenv("XAUTHORITY", QFile::encodeName(*authority));
+            }
             // The connection is what starts XWayland on demand; it answers once it runs.
             if (answers(*display)) return display;
         }

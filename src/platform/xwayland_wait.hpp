@@ -32,9 +32,15 @@ std::vector<XSocketEntry> readXSocketFolder(const QString& folder = QStringLiter
 // `runtimeFolder`, a path as it is): only then is XWayland worth waiting for.
 bool waylandSocketExists(const QString& waylandDisplay, const QString& runtimeFolder);
 
+// The cookie file Mutter gives XWayland ($XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*), the newest this
+// user owns in `runtimeFolder`; absent when there is none.
+std::optional<QString> xwaylandAuthorityIn(const QString& runtimeFolder, uid_t user);
+
 // Waits up to `limit` for this user's X display to answer, and returns it (":1"); absent when none
-// did in time. `answers` asks a display (injected for tests).
+// did in time. Without XAUTHORITY, the compositor's cookie file found in `runtimeFolder` is set as
+// XAUTHORITY first. `answers` asks a display (injected for tests).
 std::optional<QString> waitForXWayland(std::chrono::milliseconds limit, bool (*answers)(const QString&),
-                                       const QString& folder = QStringLiteral("/tmp/.X11-unix"));
+                                       const QString& folder = QStringLiteral("/tmp/.X11-unix"),
+                                       const QString& runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR"));
 
 }  // namespace tarnwick

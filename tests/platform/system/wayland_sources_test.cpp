@@ -158,3 +158,17 @@ TEST(XWaylandDisplay, OnlyAListeningCompositorIsWaitedFor) {
     EXPECT_FALSE(waylandSocketExists(QStringLiteral("wayland-0"), QString())) << "a name needs the runtime folder";
     ::close(listener);
 }
+
+TEST(XWaylandDisplay, MuttersCookieFileOfThisUserIsTheAuthority) {
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    EXPECT_EQ(xwaylandAuthorityIn(runtime.path(), ::geteuid()), std::nullopt);
+    EXPECT_EQ(xwaylandAuthorityIn(QString(), ::geteuid()), std::nullopt);
+    for (const char* name : {".mutter-Xwaylandauth.AB12CD", "Xwaylandauth.other"}) {
+        QFile file(runtime.path() + u'/' + QString::fromLatin1(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QDir(runtime.path()).mkdir(QStringLiteral(".mutter-Xwaylandauth.folder"));
+    EXPECT_EQ(xwaylandAuthorityIn(runtime.path(), ::geteuid()), runtime.path() + "/.mutter-Xwaylandauth.AB12CD");
+    EXPECT_EQ(xwaylandAuthorityIn(runtime.path(), ::geteuid() + 1), std::nullopt) << "another user's file";
+}
