@@ -104,6 +104,16 @@ PanelPlace placePanel(QSize size, QRect icon, QPoint pointer, QRect free) {
     return {{x, y}, below ? PanelAnchor::top : PanelAnchor::bottom};
 }
 
+QRect trayClickPlace(QPoint pointer, QRect screen, QRect free) {
+    const QRect here(pointer, QSize(1, 1));
+    if (!free.contains(pointer)) return here;
+    const int topBar = free.top() - screen.top();
+    const int bottomBar = screen.bottom() - free.bottom();
+    if (topBar > 0) return {free.right(), screen.top(), 1, topBar};
+    if (bottomBar > 0) return {free.right(), free.bottom() + 1, 1, bottomBar};
+    return here;
+}
+
 DesktopBars currentDesktopBars() {
     DesktopBars bars;
     const auto root = x11::rootSize();

@@ -56,6 +56,13 @@ struct PanelPlace {
 };
 PanelPlace placePanel(QSize size, QRect icon, QPoint pointer, QRect free);
 
+// Where a tray click happened when the tray does not say where its icon is. A click on a tray icon
+// is on a bar, outside the free area: the pointer there is the place. A pointer inside the free
+// area is stale (XWayland's, while the pointer was over the Wayland shell's own bar): then the end
+// of the bar where trays keep their icons, the right end of the top bar (or of the bottom one when
+// only that is there). With no bar on `screen`, the pointer as it is.
+QRect trayClickPlace(QPoint pointer, QRect screen, QRect free);
+
 // What the window manager reports now, read from the X server.
 DesktopBars currentDesktopBars();
 // The free area of a Qt screen on the desktop as it is now.

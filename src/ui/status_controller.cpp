@@ -461,7 +461,8 @@ void StatusController::present(QWindow* popup) {
     // With several monitors Qt reports each one whole; the window manager knows the bars' edges.
     m_freeArea = screen ? freeArea(*screen) : QRect(pointer, popup->size());
     // The pointer moves on once it is open: the anchor is where it clicked.
-    m_anchorRect = icon.isValid() ? icon : QRect(pointer, QSize(1, 1));
+    m_anchorRect = icon.isValid() ? icon : screen ? trayClickPlace(pointer, screen->geometry(), m_freeArea)
+                                                  : QRect(pointer, QSize(1, 1));
     fit(popup);
     m_presses.setWatching(true);
     popup->show();

@@ -96,5 +96,31 @@ TEST(PanelPlacement, TheTrayPanelSitsAgainstTheIconOrThePointerInsideTheFreeArea
     }
 }
 
+// Without the icon's place, the click is where the pointer is when it lies on a bar; a pointer
+// inside the free area is stale (XWayland's under GNOME Shell or KWin), and the panel goes to the end
+// of the bar where trays keep their icons.
+TEST(PanelPlacement, ATrayClickWithoutTheIconsPlaceIsOnABar) {
+    const QSize panel(304, 400);
+    const QRect screen(0, 0, 1920, 1080);
+    const struct {
+        const char* name;
+        QRect free;
+        QPoint pointer;
+        QRect click;
+        QPoint at;
+    } cases[] = {
+        {"GNOME's top bar, a stale pointer mid-screen", {0, 32, 1920, 1048}, {960, 540}, {1919, 0, 1, 32}, {1616, 35}},
+        {"Plasma's bottom panel, a stale pointer", {0, 0, 1920, 1036}, {900, 500}, {1919, 1036, 1, 44}, {1616, 632}},
+        {"a pointer on the top bar is the click", {0, 32, 1920, 1048}, {1700, 10}, {1700, 10, 1, 1}, {1548, 32}},
+        {"no bar at all: the pointer as it is", {0, 0, 1920, 1080}, {900, 500}, {900, 500, 1, 1}, {748, 504}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QRect click = trayClickPlace(c.pointer, screen, c.free);
+        EXPECT_EQ(click, c.click);
+        EXPECT_EQ(placePanel(panel, click, click.topLeft(), c.free).at, c.at);
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -66,8 +66,16 @@ if panel_shown; then
     keep_screenshot panel > /dev/null
     read -r panel geometry < <(windows_named '^Tarnwick$' | grep ' 304x' | head -n 1)
     echo "panel: $geometry"
-    # Where it opens is not checked yet: the host's Activate carries the icon's place, which Qt's
-    # tray item does not pass on, and XWayland's pointer is stale over the shell, so the panel
-    # opens mid-screen on GNOME and KDE.
+    # It opens by the icon: its top near the bar, the icon above its width.
+    if [ -n "$icon" ] && [[ $geometry =~ ^304x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]]; then
+        px=${BASH_REMATCH[2]} py=${BASH_REMATCH[3]} ph=${BASH_REMATCH[1]}
+        case $desktop in
+            kde) near=$((py + ph >= ${bar[1]} - 80)) ;;
+            *) near=$((py <= ${bar[3]} + 80)) ;;
+        esac
+        if [ "$near" != 1 ] || [ "$ix1" -lt $((px - 40)) ] || [ "$ix0" -gt $((px + 304 + 40)) ]; then
+            problem "the panel opened at $geometry, away from the icon at $icon: $(describe_window "$panel" | tr '\n' ' ')"
+        fi
+    fi
 fi
 end_test
