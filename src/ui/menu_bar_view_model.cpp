@@ -111,6 +111,8 @@ TrayTitle trayTitle(const AppModel& model) {
 
 QString trayAccessibleLabel(const AppModel& model) { return QStringLiteral("Tarnwick: ") + phaseText(model); }
 
+QString statusLabel(const AppModel& model) { return status(model).label; }
+
 MenuBarViewModel::MenuBarViewModel(AppModel& model, QObject* parent) : QObject(parent), m_model(model) {
     m_values = compute();
     for (auto signal : {&AppModel::nowChanged, &AppModel::phaseChanged, &AppModel::settingsChanged,
