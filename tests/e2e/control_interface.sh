@@ -24,4 +24,4 @@ if answer=$(gdbus call --session --dest io.tarnwick.Tarnwick --object-path /io/t
 fi
 grep -q "org.freedesktop.DBus.Error.InvalidArgs" <<<"$answer" && grep -q '"micro" and "long"' <<<"$answer" ||
     fail "TakeBreak banana answered: $answer"
-echo "control introspection: ok"
+echo "control interface: ok"
