@@ -33,6 +33,7 @@ install(TARGETS tarnwick_views LIBRARY DESTINATION ${TARNWICK_VIEWS_INSTALL_DIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES resources/desktop/tarnwick.desktop DESTINATION share/applications)
 install(FILES ${package_dir}/${TARNWICK_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES data/dbus/io.tarnwick.Tarnwick1.xml DESTINATION share/dbus-1/interfaces)
 foreach(size 16 22 24 32 48 64 128 256 512)
     install(FILES resources/icons/app/tarnwick-${size}.png
             DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME tarnwick.png)

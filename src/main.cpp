@@ -14,6 +14,8 @@
 #include "app/app_model.hpp"
 #include "app/persistence.hpp"
 #include "app/session_facts.hpp"
+#include "control/command_line.hpp"
+#include "control/control_service.hpp"
 #include "platform/autostart/login_item.hpp"
 #include "platform/dbus/kwin_fullscreen.hpp"
 #include "platform/dbus/screen_lock.hpp"
@@ -92,6 +94,8 @@ bool prepareDisplay(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // `tarnwick status`, `tarnwick pause 1h`, ...: talk to the running instance and end here.
+    if (const auto code = tarnwick::cli::runCommandLine(argc, argv)) return *code;
     if (!prepareDisplay(argc, argv)) return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
@@ -161,6 +165,9 @@ int main(int argc, char** argv) {
         live.idleInhibitors = input.inhibitorSourcesText();
     });
     delegate.launch();
+    // Scripts and status bars reach it on the session bus.
+    ControlService control(model, windowsOf(delegate));
+    control.publish(QDBusConnection::sessionBus());
     // Starting Tarnwick again opens the running one's panel.
     QObject::connect(&instance, &SingleInstance::activationRequested, [&delegate] { delegate.showPanel(); });
     return app.exec();

@@ -95,7 +95,12 @@ Instant phaseTextSteadyUntil(const AppModel& model) {
     if (!(remaining > 0)) return Instant::max();  // "0s" until the phase moves
     const double s = std::ceil(std::min(remaining, 1e15));
     const double lowest = s < 60 ? s : std::max(60 * (std::ceil(s / 60) - 1) + 1, 60.0);
-    return *target - Seconds{lowest - 1} - Seconds{0.001};
+    const Instant turns = *target - Seconds{lowest - 1};
+    // A tick within the moment before the text turns (ticks run a whole number of seconds from
+    // the timers' restart, so they come there often): the turn itself, never an instant already past,
+    // which the model would take as seen and sleep through.
+    const Instant early = turns - Seconds{0.001};
+    return early > model.now() ? early : turns;
 }
 
 TrayTitle trayTitle(const AppModel& model) {
@@ -110,6 +115,8 @@ TrayTitle trayTitle(const AppModel& model) {
 }
 
 QString trayAccessibleLabel(const AppModel& model) { return QStringLiteral("Tarnwick: ") + phaseText(model); }
+
+QString statusLabel(const AppModel& model) { return status(model).label; }
 
 MenuBarViewModel::MenuBarViewModel(AppModel& model, QObject* parent) : QObject(parent), m_model(model) {
     m_values = compute();

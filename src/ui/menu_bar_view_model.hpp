@@ -34,6 +34,9 @@ struct TrayTitle {
 TrayTitle trayTitle(const AppModel& model);
 // "Tarnwick: " and the phase text, whether or not the title shows.
 QString trayAccessibleLabel(const AppModel& model);
+// The panel's status label: "Next eye break in", "Long break starting", "Break held", "Paused until",
+// "Breaks are off" and so on, by phase and next break.
+QString statusLabel(const AppModel& model);
 
 // The tray's panel.
 class MenuBarViewModel : public QObject {

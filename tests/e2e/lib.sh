@@ -15,7 +15,7 @@ helpers=()
 finish() {
     local p
     for p in $pid $bus "${helpers[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -f "$log" "$log.tree"
+    rm -f "$log" "$log.tree" "$log.out" "$log.err"
 }
 trap finish EXIT
 
@@ -97,3 +97,30 @@ expect() {
 
 # Presses the showing push button named $1 through the accessibility bus.
 press() { /usr/bin/python3 "$tree" tarnwick --press "$1" || fail "no button '$1' to press"; }
+
+# Waits up to 10 s for the started program to serve its control interface on the session bus.
+wait_for_control() {
+    for _ in $(seq 100); do
+        gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+            --method org.freedesktop.DBus.NameHasOwner io.tarnwick.Tarnwick 2>/dev/null | grep -q true && return 0
+        kill -0 "$pid" 2>/dev/null || fail "tarnwick exited at start"
+        sleep 0.1
+    done
+    fail "tarnwick never took its name on the session bus"
+}
+
+# Runs the command line ($tarnwick "$@"), keeping its output in $out and $err and its exit code in $code.
+out="$log.out"
+err="$log.err"
+code=0
+cli() {
+    code=0
+    "$tarnwick" "$@" > "$out" 2> "$err" || code=$?
+}
+# Runs the command line and fails unless it exits with $1.
+expect_exit() {
+    local want=$1
+    shift
+    cli "$@"
+    [ "$code" = "$want" ] || fail "tarnwick $* exited $code, not $want; it said: $(cat "$out" "$err")"
+}

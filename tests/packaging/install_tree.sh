@@ -55,5 +55,17 @@ check "the installed program opens its welcome window" welcome
 entry=$XDG_CONFIG_HOME/autostart/tarnwick.desktop
 check "launch at login starts the installed program" grep -qx "Exec=$prefix/bin/tarnwick" "$entry"
 check "... and validates as a desktop entry" desktop-file-validate "$entry"
+served() {  # the running installed program serves the interface its installed file describes
+    local _
+    for _ in $(seq 50); do
+        gdbus introspect --session --dest io.tarnwick.Tarnwick --object-path /io/tarnwick/Tarnwick --xml \
+            > "$prefix/introspection" 2>/dev/null && break
+        sleep 0.1
+    done
+    python3 "$source/tests/e2e/same_interface.py" io.tarnwick.Tarnwick1 \
+        "$share/dbus-1/interfaces/io.tarnwick.Tarnwick1.xml" "$prefix/introspection"
+}
+check "the installed program serves the installed control interface" served
+check "the installed command line reaches it" "$prefix/bin/tarnwick" status
 [ $failed = 0 ] || { echo "--- program log:"; cat "$prefix/log"; }
 exit $failed

@@ -227,6 +227,23 @@ TEST(TrayText, HoldsUntilTheInstantItNamesAndIsWorkedOutAgainOncePerShownChange)
     EXPECT_LE(workedOut, 20 + 60 + 3);
 }
 
+TEST(TrayText, ATickJustBeforeTheTextTurnsAsksForTheTurnAndNotForAnInstantPast) {
+    // Ticks come a whole number of seconds after the timers restart, so often a fraction of a
+    // millisecond before the countdown turns; a wake asked for in the past would be slept through.
+    for (const double remaining : {59.0005, 59.0, 1140.0002, 30.9999}) {
+        SCOPED_TRACE(remaining);
+        Panel p;
+        p.tickAt(t0 + 1200 - remaining);  // the next eye break is at t0 + 1200
+        ASSERT_TRUE(std::holds_alternative<phase::Working>(p.model->phase()));
+        const Instant until = phaseTextSteadyUntil(*p.model);
+        EXPECT_GT(until, p.model->now());
+        // And the text does stay until then.
+        const QString now = phaseText(*p.model);
+        p.tickAt(epochSeconds(until) - 0.00001);
+        EXPECT_EQ(phaseText(*p.model), now);
+    }
+}
+
 TEST(TrayText, StaysCurrentWhenTheModelTicksOnlyWhenAskedTo) {
     // The tray asks to be woken when its text can next change; between those instants the model
     // may skip its ticks. Beside a model ticked every quarter second, its text never lags.
