@@ -32,7 +32,7 @@ count() { wc -l < "$lines"; }
 
 wait_for_class 5 working
 expect_exit 0 pause 1h
-wait_for_class 2 paused
+wait_for_class 5 paused
 # Paused, the text cannot change: no line in these seconds.
 quiet_from=$(count)
 sleep 3
@@ -45,9 +45,9 @@ elapsed_ms=$(( ($(date +%s%N) - started) / 1000000 ))
 
 seen=$(count)
 expect_exit 0 resume
-wait_for_class 2 working
+wait_for_class 5 working
 expect_exit 0 break
-wait_for_class 2 onBreak
+wait_for_class 5 onBreak
 wait_for_class 10 working
 # The timers start again from the break's end: a heads-up 50 s on, 10 s long, then a 5 s break.
 wait_for_class 60 headsUp
