@@ -2,6 +2,7 @@
 
 // A model on fake ports, a manual clock and a temporary data folder, in the Berlin time zone.
 
+#include <functional>
 #include <memory>
 
 #include <QDir>
@@ -48,6 +49,13 @@ struct ModelRig {
         QDir().mkpath(folder);
         QFile file(folder + QStringLiteral("/settings.json"));
         return file.open(QIODevice::WriteOnly) && file.write(Persistence::encode(settings)) > 0;
+    }
+
+    // Changes the model's settings as the settings window does.
+    void edit(const std::function<void(Settings&)>& change) {
+        Settings settings = model->settings();
+        change(settings);
+        model->setSettings(settings);
     }
 
     // Ticks once a second until `epoch`. A history save ends well within the second between two

@@ -28,11 +28,6 @@ struct ControlRig : ModelRig {
     ControlRig() {
         edit([](Settings& s) { s.blinkEveryMinutes = 0; });  // nudges play no part here
     }
-    void edit(const std::function<void(Settings&)>& change) {
-        Settings settings = model->settings();
-        change(settings);
-        model->setSettings(settings);
-    }
     void tickAt(double epoch) {
         clock.set(epoch);
         model->tick();

@@ -31,11 +31,6 @@ struct Panel : fakes::ModelRig {
         edit([](Settings& s) { s.blinkEveryMinutes = 0; });  // nudges play no part here
         QObject::connect(&panel, &MenuBarViewModel::closeRequested, [this] { ++closes; });
     }
-    void edit(const std::function<void(Settings&)>& change) {
-        Settings settings = model->settings();
-        change(settings);
-        model->setSettings(settings);
-    }
     void tickAt(double epoch) {
         clock.set(epoch);
         model->tick();

@@ -21,11 +21,6 @@ namespace {
 using fakes::t0;
 
 struct Window : fakes::ModelRig {
-    void edit(const std::function<void(Settings&)>& change) {
-        Settings settings = model->settings();
-        change(settings);
-        model->setSettings(settings);
-    }
     // A model whose history holds `count` taken eye breaks.
     void withHistory(int count) {
         std::vector<BreakRecord> records;
