@@ -7,6 +7,7 @@
 #include "platform/dbus/idle_inhibitors.hpp"
 #include "platform/dbus/idle_monitor.hpp"
 #include "platform/session_type.hpp"
+#include "platform/wayland/wayland_idle_source.hpp"
 #include "platform/x11/input_idle.hpp"
 #include "platform/x11/screen_saver_inhibitor.hpp"
 
@@ -28,6 +29,10 @@ SessionInputIdle::Parts SessionInputIdle::sessionParts(bool wayland, QDBusConnec
                                                        QDBusConnection systemBus) {
     Parts parts;
     if (wayland) {
+        // The compositor's own notifications where it offers them (GNOME does not), then GNOME's
+        // and the freedesktop service.
+        parts.idleSources.push_back(
+            std::make_unique<WaylandIdleSource>(X11InputIdle::defaultHorizon, steadySeconds));
         parts.idleSources.push_back(std::make_unique<DbusIdleSource>(sessionBus, DbusIdleSource::mutterIdleMonitor()));
         parts.idleSources.push_back(
             std::make_unique<DbusIdleSource>(sessionBus, DbusIdleSource::freedesktopScreenSaver()));

@@ -3,10 +3,11 @@
 // The idle time and recent typing the model reads, from the source that sees every input on this
 // session, with other programs' idle inhibitors taken into account.
 //
-// X11 session: the X screen saver counter and XInput raw key presses. Wayland session: GNOME's
-// Mutter idle monitor, else the freedesktop screen saver interface (KDE Plasma); none answering
-// counts as idle 0 (XWayland's own counter sees only X programs' input), and typing is the same
-// figure, as a Wayland client cannot see other programs' keys. On every session, while another
+// X11 session: the X screen saver counter and XInput raw key presses. Wayland session: the
+// compositor's idle notifications (ext-idle-notify, or KDE's older protocol on wlroots), else
+// GNOME's Mutter idle monitor, else the freedesktop screen saver interface; none answering counts
+// as idle 0 (XWayland's own counter sees only X programs' input), and typing is the same figure,
+// as a Wayland client cannot see other programs' keys. On every session, while another
 // program holds an idle inhibitor the user counts as present, and after the release idle counts
 // from the release.
 
