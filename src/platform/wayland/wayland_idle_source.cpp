@@ -190,7 +190,7 @@ void WaylandIdleSource::onGlobalsDone() {
     }
     m_state = State::Serving;
     qCDebug(lcIdle).noquote() << "Wayland idle:" << name()
-                              << (m_protocol == Protocol::ExtIdleNotifyInput ? "- input only" : "");
+                              << (m_protocol == Protocol::ExtIdleNotifyInput ? "- input only, past idle inhibitors" : "- paused by idle inhibitors");
 }
 
 void WaylandIdleSource::onIdled(IdleNotifications::Watch watch) { m_idle.idled(watch, m_clock()); }
