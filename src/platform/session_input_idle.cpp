@@ -7,6 +7,7 @@
 #include "platform/dbus/idle_inhibitors.hpp"
 #include "platform/dbus/idle_monitor.hpp"
 #include "platform/session_type.hpp"
+#include "platform/sway/sway_idle_inhibitors.hpp"
 #include "platform/wayland/wayland_idle_source.hpp"
 #include "platform/x11/input_idle.hpp"
 #include "platform/x11/screen_saver_inhibitor.hpp"
@@ -44,6 +45,9 @@ SessionInputIdle::Parts SessionInputIdle::sessionParts(bool wayland, QDBusConnec
     parts.inhibitors.push_back(DbusInhibitorSource::gnomeSession(sessionBus));
     parts.inhibitors.push_back(DbusInhibitorSource::logind(systemBus, ::getuid(), ::getpid()));
     parts.inhibitors.push_back(DbusInhibitorSource::kdePowerManagement(sessionBus));
+    // sway: Wayland programs' own inhibitors, which no service on the bus reports.
+    if (wayland && !qEnvironmentVariableIsEmpty("SWAYSOCK"))
+        parts.inhibitors.push_back(std::make_unique<SwayIdleInhibitors>());
     // Under XWayland as well: X programs there suspend the saver the same way.
     parts.inhibitors.push_back(std::make_unique<X11ScreenSaverInhibitor>());
     parts.clock = steadySeconds;

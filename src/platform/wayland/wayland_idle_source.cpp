@@ -178,8 +178,9 @@ void WaylandIdleSource::onGlobalsDone() {
         const uint32_t timeout = milliseconds(m_idle.timeout(watch));
         if (c.extNotifier) {
             const bool inputOnly = ext_idle_notifier_v1_get_version(c.extNotifier) >= 2;
-            c.extWatches[i] = inputOnly ? ext_idle_notifier_v1_get_input_idle_notification(c.extNotifier, timeout, c.seat)
-                                        : ext_idle_notifier_v1_get_idle_notification(c.extNotifier, timeout, c.seat);
+            c.extWatches[i] = inputOnly
+                ? ext_idle_notifier_v1_get_input_idle_notification(c.extNotifier, timeout, c.seat)
+                : ext_idle_notifier_v1_get_idle_notification(c.extNotifier, timeout, c.seat);
             ext_idle_notification_v1_add_listener(c.extWatches[i], &ListenerAccess::ext, &c.refs[i]);
             m_protocol = inputOnly ? Protocol::ExtIdleNotifyInput : Protocol::ExtIdleNotify;
         } else {
@@ -189,8 +190,9 @@ void WaylandIdleSource::onGlobalsDone() {
         }
     }
     m_state = State::Serving;
+    const bool inputOnly = m_protocol == Protocol::ExtIdleNotifyInput;
     qCDebug(lcIdle).noquote() << "Wayland idle:" << name()
-                              << (m_protocol == Protocol::ExtIdleNotifyInput ? "- input only, past idle inhibitors" : "- paused by idle inhibitors");
+                              << (inputOnly ? "- input only, past idle inhibitors" : "- paused by idle inhibitors");
 }
 
 void WaylandIdleSource::onIdled(IdleNotifications::Watch watch) { m_idle.idled(watch, m_clock()); }

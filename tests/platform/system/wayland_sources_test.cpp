@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/sway/sway_fullscreen.hpp"
+#include "platform/sway/sway_idle_inhibitors.hpp"
 #include "platform/xwayland_wait.hpp"
 
 using namespace tarnwick;
@@ -97,6 +98,36 @@ TEST(SwayFullscreenSource, WithoutASocketItIsNotAvailableAndAnswersNo) {
     SwayFullscreen missing(QStringLiteral("/nonexistent/sway-ipc.sock"));
     EXPECT_FALSE(missing.available());
     EXPECT_FALSE(missing.frontWindowIsFullscreen());
+}
+
+TEST(SwayTree, AnyWindowWithItsIdleInhibitorInForceInhibits) {
+    const struct {
+        const char* name;
+        QByteArray json;
+        std::optional<bool> expected;
+    } cases[] = {
+        {"none", R"({"nodes":[{"type":"workspace","nodes":[{"type":"con","inhibit_idle":false}]}]})", false},
+        {"a tiled window deep down",
+         R"({"nodes":[{"type":"output","nodes":[{"type":"workspace","nodes":[{"type":"con","nodes":[)"
+         R"({"type":"con","inhibit_idle":false},{"type":"con","inhibit_idle":true}]}]}]}]})",
+         true},
+        {"a floating window on a workspace out of sight",
+         R"({"nodes":[{"type":"workspace","nodes":[],)"
+         R"("floating_nodes":[{"type":"floating_con","inhibit_idle":true}]}]})",
+         true},
+        {"a sway without the field", R"({"nodes":[{"type":"con"}]})", false},
+        {"not a tree", "[]", std::nullopt},
+        {"cut short", R"({"nodes":[{"inhibit_idle":true)", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(swayTreeInhibitsIdle(c.json), c.expected) << c.name;
+}
+
+TEST(SwayIdleInhibitorsSource, WithoutSwayItGivesUpAtOnceAndHoldsNothing) {
+    SwayIdleInhibitors missing(QStringLiteral("/nonexistent/sway-ipc.sock"));
+    missing.ask();
+    EXPECT_FALSE(missing.awaitingReply());
+    EXPECT_FALSE(missing.answering());
+    EXPECT_FALSE(missing.inhibited());
 }
 
 TEST(XWaylandDisplay, TheUsersOwnNewestXSocketIsTheDisplay) {

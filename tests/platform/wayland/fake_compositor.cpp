@@ -11,7 +11,9 @@ namespace {
 
 void destroyResource(wl_client*, wl_resource* resource) { wl_resource_destroy(resource); }
 
-FakeCompositor* owner(wl_resource* resource) { return static_cast<FakeCompositor*>(wl_resource_get_user_data(resource)); }
+FakeCompositor* owner(wl_resource* resource) {
+    return static_cast<FakeCompositor*>(wl_resource_get_user_data(resource));
+}
 
 void forgetNotification(wl_resource* resource) {
     if (auto* compositor = owner(resource)) compositor->forget(resource);

@@ -72,7 +72,8 @@ TEST_F(WaylandIdle, BindsTheNewestProtocolOfferedWithAShortAndALongNotification)
         WaylandIdleSource source(45, clock(), QStringLiteral("wl-test"));
         source.ask(m_now);
         EXPECT_TRUE(source.awaitingReply());
-        ASSERT_TRUE(pumpUntil(compositor, [&] { return source.answering() && compositor.notifications().size() == 2; }));
+        ASSERT_TRUE(
+            pumpUntil(compositor, [&] { return source.answering() && compositor.notifications().size() == 2; }));
         EXPECT_EQ(source.protocol(), c.protocol);
         EXPECT_EQ(source.name(), QString::fromUtf8(c.sourceName));
         EXPECT_FALSE(source.awaitingReply());
