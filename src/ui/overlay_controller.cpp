@@ -165,6 +165,9 @@ QWindow* OverlayController::makePanel(const QString& file, QVariantMap propertie
     Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | (breakPanel ? Qt::Window : Qt::Tool);
     if (kind != Kind::breakScreen) flags |= Qt::WindowDoesNotAcceptFocus;
     if (kind == Kind::cursor || kind == Kind::reminder) flags |= Qt::WindowTransparentForInput;
+    // sway would move a small panel to the middle of the screen. Bypassing its window manager keeps
+    // the panel in place, and costs nothing: it never takes the keyboard.
+    if (!breakPanel && !x11::windowManagerKeepsPlaces()) flags |= Qt::X11BypassWindowManagerHint;
     panel->setFlags(flags);
     panel->setGeometry(geometry);
     return panel;

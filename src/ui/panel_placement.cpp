@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/sway/sway_layout.hpp"
+
 namespace tarnwick {
 
 namespace {
@@ -34,22 +36,37 @@ void cutRight(Edges& e, int to) {
 // Whether the inclusive stretch [start, end] meets the exclusive one [from, to).
 bool meets(int start, int end, int from, int to) { return start < to && end >= from && start <= end; }
 
+// The edges of the workspace whose centre is on the screen `whole`, cut to it.
+std::optional<Edges> workspaceOn(const Edges& whole, const std::vector<QRect>& workspaces) {
+    for (const QRect& area : workspaces) {
+        const QPoint centre = area.center();
+        if (centre.x() < whole.left || centre.x() >= whole.right || centre.y() < whole.top || centre.y() >= whole.bottom)
+            continue;
+        const Edges cut{std::max(whole.left, area.left()), std::max(whole.top, area.top()),
+                        std::min(whole.right, area.left() + area.width()), std::min(whole.bottom, area.top() + area.height())};
+        if (!cut.empty()) return cut;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 QRect freeArea(const ScreenFrame& screen, const DesktopBars& bars) {
-    if (!bars.workArea && !bars.struts) return screen.available;
+    if (!bars.workArea && !bars.struts && !bars.workspaces) return screen.available;
     const QPoint origin = screen.geometry.topLeft();
     const qreal ratio = screen.ratio > 0 ? screen.ratio : 1;
     // Qt keeps each screen's origin and scales its size.
     const Edges whole{origin.x(), origin.y(), origin.x() + int(std::lround(screen.geometry.width() * ratio)),
                       origin.y() + int(std::lround(screen.geometry.height() * ratio))};
-    Edges free = whole;
+    const std::optional<Edges> workspace = bars.workspaces ? workspaceOn(whole, *bars.workspaces) : std::nullopt;
+    Edges free = workspace.value_or(whole);
     const int rootLeft = bars.root.left(), rootTop = bars.root.top();
     const int rootRight = bars.root.left() + bars.root.width(), rootBottom = bars.root.top() + bars.root.height();
 
     // How far the struts reach in from each edge of the root, on any stretch of it.
     int reachLeft = 0, reachTop = 0, reachRight = 0, reachBottom = 0;
-    if (bars.struts) {
+    // sway's workspace already leaves out everything that reserves an edge of its output.
+    if (bars.struts && !workspace) {
         for (const x11::Strut& s : *bars.struts) {
             reachLeft = std::max(reachLeft, s.left);
             reachTop = std::max(reachTop, s.top);
@@ -68,7 +85,7 @@ QRect freeArea(const ScreenFrame& screen, const DesktopBars& bars) {
     }
     // An edge of the work area further in than any strut reaches: something the struts do not
     // show reserves it (or no struts are known), and it may be on this screen.
-    if (bars.workArea && !bars.workArea->isEmpty()) {
+    if (bars.workArea && !bars.workArea->isEmpty() && !workspace) {
         const QRect& work = *bars.workArea;
         if (work.left() > rootLeft + reachLeft) cutLeft(free, work.left());
         if (work.top() > rootTop + reachTop) cutTop(free, work.top());
@@ -121,6 +138,7 @@ DesktopBars currentDesktopBars() {
     bars.root = QRect(0, 0, root->width, root->height);
     if (const auto work = x11::workArea()) bars.workArea = QRect(work->x, work->y, work->width, work->height);
     bars.struts = x11::struts();
+    bars.workspaces = swayWorkspaceAreas();
     return bars;
 }
 

@@ -26,17 +26,21 @@ struct ScreenFrame {
 };
 
 // What the window manager says the desktop's bars take, in device pixels of the root window.
-// Either part may be unknown (off X11, or a window manager that does not say).
+// Any part may be unknown (off X11, or a window manager that does not say).
 struct DesktopBars {
     QRect root;
     std::optional<QRect> workArea;                  // _NET_WORKAREA: one rectangle for all screens
     std::optional<std::vector<x11::Strut>> struts;  // each dock's reserved edge
+    // sway's visible workspaces, one an output: each the part its bars leave free, which XWayland
+    // does not report.
+    std::optional<std::vector<QRect>> workspaces = std::nullopt;
 };
 
-// The part of `screen` no bar covers. A strut cuts only the screens its stretch of edge crosses, so
-// a bar on one monitor leaves the others whole. The work area is one rectangle over every monitor:
-// it is trusted only for an edge the struts do not account for (a bar drawn by the window manager
-// itself), and for every edge when the struts are unknown. With nothing known, Qt's available area.
+// The part of `screen` no bar covers. Under sway, the workspace on that screen. Otherwise a strut
+// cuts only the screens its stretch of edge crosses, so a bar on one monitor leaves the others
+// whole. The work area is one rectangle over every monitor: it is trusted only for an edge the
+// struts do not account for (a bar drawn by the window manager itself), and for every edge when the
+// struts are unknown. With nothing known, Qt's available area.
 QRect freeArea(const ScreenFrame& screen, const DesktopBars& bars);
 
 // The heads-up card: 432 × 156, centred, touching the top of the free area.
@@ -63,7 +67,7 @@ PanelPlace placePanel(QSize size, QRect icon, QPoint pointer, QRect free);
 // only that is there). With no bar on `screen`, the pointer as it is.
 QRect trayClickPlace(QPoint pointer, QRect screen, QRect free);
 
-// What the window manager reports now, read from the X server.
+// What the window manager reports now, read from the X server, and from sway when it runs.
 DesktopBars currentDesktopBars();
 // The free area of a Qt screen on the desktop as it is now.
 QRect freeArea(const QScreen& screen);

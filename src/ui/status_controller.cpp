@@ -20,6 +20,8 @@
 
 #include <time.h>
 
+#include "platform/sway/sway_layout.hpp"
+#include "platform/x11/panel_hints.hpp"
 #include "ui/menu_bar_view_model.hpp"
 #include "ui/panel_placement.hpp"
 #include "ui/tray_menu_model.hpp"
@@ -402,6 +404,17 @@ QWindow* StatusController::makePopup(const QString& file, QObject* vm) {
         return nullptr;
     }
     window->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // sway moves it to the middle of the screen when it maps and whenever it changes size; sway is
+    // asked to put it back by the tray at once. (A window that bypassed the window manager would
+    // stay in place, but could never have the keyboard.)
+    if (!x11::windowManagerKeepsPlaces()) {
+        auto keepPlace = [this, window] {
+            const QRect frame = frameOf(window);
+            if (window->isVisible() && window->position() != frame.topLeft()) swayMoveWindow(window->winId(), frame.topLeft());
+        };
+        connect(window, &QWindow::xChanged, this, keepPlace);
+        connect(window, &QWindow::yChanged, this, keepPlace);
+    }
     return window;
 }
 
@@ -487,11 +500,15 @@ void StatusController::closeMenu() {
     if (dismiss(m_menu)) m_menuClosedAtMs = QDateTime::currentMSecsSinceEpoch();
 }
 
+QRect StatusController::frameOf(QWindow* popup) const {
+    const QSize size(popup->width(), std::max(1, popup->property("contentHeight").toInt()));
+    return {placePanel(size, m_anchorRect, m_anchorRect.topLeft(), m_freeArea).at, size};
+}
+
 void StatusController::fit(QWindow* popup) {
     if (!popup) return;
-    const QSize size(popup->width(), std::max(1, popup->property("contentHeight").toInt()));
     // One request moves and resizes the window, so no frame shows it away from the tray.
-    const QRect frame(placePanel(size, m_anchorRect, m_anchorRect.topLeft(), m_freeArea).at, size);
+    const QRect frame = frameOf(popup);
     if (popup->geometry() != frame) popup->setGeometry(frame);
 }
 

@@ -80,6 +80,8 @@ private:
     QWindow* makePopup(const QString& file, QObject* vm);
     // Shows `popup` against the icon (or the pointer) with the keyboard, and watches for presses.
     void present(QWindow* popup);
+    // Where `popup` belongs at its content's height, against the icon it opened from.
+    QRect frameOf(QWindow* popup) const;
     void fit(QWindow* popup);
     void fillHostMenu();
     // Hides it; false when it was not shown.

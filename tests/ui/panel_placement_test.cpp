@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/sway/sway_layout.hpp"
 #include "ui/panel_placement.hpp"
 
 namespace tarnwick {
@@ -58,6 +59,19 @@ TEST(PanelPlacement, EveryPanelKeepsClearOfTheBarsOnItsOwnScreen) {
         {"nothing known (not X11): Qt's available area",
          {leftMonitor, {0, 40, 1280, 984}}, {},
          {0, 40, 1280, 984}, {424, 40, 432, 156}, {520, 64, 240, 150}},
+        {"sway, swaybar along the top: the workspace, which XWayland does not report",
+         {{0, 0, 1920, 1080}, {0, 0, 1920, 1080}},
+         {{0, 0, 1920, 1080}, std::nullopt, std::vector<Strut>{}, std::vector{QRect(0, 24, 1920, 1056)}},
+         {0, 24, 1920, 1056}, {744, 24, 432, 156}, {840, 48, 240, 150}},
+        {"sway, two outputs with a bar each: the second one's workspace",
+         right, {bothMonitors, std::nullopt, std::vector<Strut>{}, std::vector{QRect(0, 24, 1280, 1000), QRect(1280, 24, 1280, 1000)}},
+         {1280, 24, 1280, 1000}, {1704, 24, 432, 156}, {1800, 48, 240, 150}},
+        {"sway, a bar on the first output only: the second is whole",
+         right, {bothMonitors, std::nullopt, std::vector<Strut>{}, std::vector{QRect(0, 24, 1280, 1000), rightMonitor}},
+         rightMonitor, {1704, 0, 432, 156}, {1800, 24, 240, 150}},
+        {"sway, no workspace on this output yet: its whole screen",
+         left, {bothMonitors, std::nullopt, std::vector<Strut>{}, std::vector{QRect(1280, 24, 1280, 1000)}},
+         leftMonitor, {424, 0, 432, 156}, {520, 24, 240, 150}},
         {"twice the pixels: the bar's device pixels halve",
          {{0, 0, 960, 540}, {0, 0, 960, 540}, 2.0},
          {{0, 0, 1920, 1080}, QRect(0, 54, 1920, 1026), std::vector{topBar(54, 0, 1919)}},
@@ -112,6 +126,7 @@ TEST(PanelPlacement, ATrayClickWithoutTheIconsPlaceIsOnABar) {
         {"GNOME's top bar, a stale pointer mid-screen", {0, 32, 1920, 1048}, {960, 540}, {1919, 0, 1, 32}, {1616, 35}},
         {"Plasma's bottom panel, a stale pointer", {0, 0, 1920, 1036}, {900, 500}, {1919, 1036, 1, 44}, {1616, 632}},
         {"a pointer on the top bar is the click", {0, 32, 1920, 1048}, {1700, 10}, {1700, 10, 1, 1}, {1548, 32}},
+        {"swaybar along the top, XWayland's stale pointer", {0, 24, 1920, 1056}, {960, 540}, {1919, 0, 1, 24}, {1616, 27}},
         {"no bar at all: the pointer as it is", {0, 0, 1920, 1080}, {900, 500}, {900, 500, 1, 1}, {748, 504}},
     };
     for (const auto& c : cases) {
@@ -120,6 +135,32 @@ TEST(PanelPlacement, ATrayClickWithoutTheIconsPlaceIsOnABar) {
         EXPECT_EQ(click, c.click);
         EXPECT_EQ(placePanel(panel, click, click.topLeft(), c.free).at, c.at);
     }
+}
+
+// sway's answer to GET_WORKSPACES, as it reads with two outputs and a workspace hidden on the
+// first: the visible ones are the free areas.
+TEST(PanelPlacement, SwaysWorkspacesGiveEachOutputsFreeArea) {
+    const QByteArray reply = R"([
+        {"id": 4, "type": "workspace", "name": "1", "output": "HEADLESS-1", "visible": false, "focused": false,
+         "rect": {"x": 0, "y": 24, "width": 1280, "height": 1000}},
+        {"id": 7, "type": "workspace", "name": "2", "output": "HEADLESS-1", "visible": true, "focused": true,
+         "rect": {"x": 0, "y": 24, "width": 1280, "height": 1000}},
+        {"id": 9, "type": "workspace", "name": "3", "output": "HEADLESS-2", "visible": true, "focused": false,
+         "rect": {"x": 1280, "y": 0, "width": 1280, "height": 990}}
+    ])";
+    const auto workspaces = swayVisibleWorkspaceAreas(reply);
+    ASSERT_TRUE(workspaces);
+    EXPECT_EQ(*workspaces, (std::vector{QRect(0, 24, 1280, 1000), QRect(1280, 0, 1280, 990)}));
+    const DesktopBars bars{bothMonitors, std::nullopt, std::vector<Strut>{}, workspaces};
+    EXPECT_EQ(freeArea(left, bars), QRect(0, 24, 1280, 1000));
+    EXPECT_EQ(freeArea(right, bars), QRect(1280, 0, 1280, 990));
+
+    // What is not a list of workspaces tells nothing; an empty list, that no output shows one.
+    for (const char* other : {"", "{\"success\": false}", "[{\"visible\": tr"}) {
+        SCOPED_TRACE(other);
+        EXPECT_FALSE(swayVisibleWorkspaceAreas(other));
+    }
+    EXPECT_EQ(swayVisibleWorkspaceAreas("[]"), std::vector<QRect>{});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/x11/panel_hints.hpp"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,21 @@ void showOnAllDesktops(std::uintptr_t window) {
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window), atom(c, "_NET_WM_DESKTOP"),
                         XCB_ATOM_CARDINAL, 32, 1, &all);
     xcb_flush(c);
+}
+
+bool windowManagerKeepsPlaces() {
+    xcb_connection_t* c = connection();
+    const xcb_window_t root = rootWindow(c);
+    if (!c || root == XCB_NONE) return true;
+    const std::vector<std::uint32_t> check = readProperty32(c, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (check.empty()) return true;
+    auto name = collect<xcb_get_property_reply_t>(
+        c, xcb_get_property_reply,
+        xcb_get_property(c, 0, check[0], atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 0, 64));
+    if (!name || name->format != 8) return true;
+    const std::string_view text(static_cast<const char*>(xcb_get_property_value(name.get())),
+                                std::size_t(xcb_get_property_value_length(name.get())));
+    return text != "wlroots wm";
 }
 
 std::optional<WorkArea> workArea() {

@@ -19,6 +19,11 @@ void showOnAllDesktops(std::uintptr_t window);
 // Asks a compositing manager to blur what lies behind the whole window.
 void blurBehind(std::uintptr_t window);
 
+// Whether the window manager leaves a floating window where the program puts it. The one of
+// wlroots compositors ("wlroots wm", sway's) centres each on its output when it maps, and again
+// whenever it changes size; a window that bypasses it keeps its place. True off X11.
+bool windowManagerKeepsPlaces();
+
 // The window manager's work area on the current workspace (_NET_WORKAREA): the desktop less the
 // panels and docks that reserve an edge. Toolkits ignore it once there is more than one monitor.
 struct WorkArea {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A due break on a real desktop: while a full-screen X11 window is in front it is held (the phase
 # "held micro fullscreen", the outcome "held" in the history) and not begun; once that window has
-# gone the break comes, and its window covers the whole virtual monitor above the shell's bars:
+# gone the break is announced, by a heads-up card centred just below the top bar, and comes, and
+# its window covers the whole virtual monitor above the shell's bars:
 # 1920x1080 at +0+0 as X11 sees it, and the compositor's own picture shows the break's colours at
 # the corners and under the bars. Input comes through the compositor every few seconds meanwhile,
 # as from a user at work, so that the break is not skipped as time away.
@@ -31,10 +32,31 @@ if wait_for_log 60 "phase held micro fullscreen"; then
 else
     problem "the break was not held while a full-screen xterm was in front (phases: $(grep -o 'phase .*' "$log" | tr '\n' ',')); xterm: $(describe_window "$term_window" | tr '\n' ' ')"
 fi
+announced=$(grep -c "phase headsUp micro" "$log" || true)
 kill "$term"
 wait "$term" 2> /dev/null || true
 
-# Once free, the break is announced again and begins after its heads-up.
+# Once free, the break is announced again: the heads-up card at the top of the screen, below the
+# top bar (GNOME's is 32 px high, swaybar 24 px), centred.
+for _ in $(seq 100); do [ "$(grep -c "phase headsUp micro" "$log")" -gt "$announced" ] && break; sleep 0.1; done
+if [ "$(grep -c "phase headsUp micro" "$log")" -gt "$announced" ]; then
+    sleep 1.5  # past its fade-in
+    heads_up_shot=$(keep_screenshot heads-up)
+    read -r card card_geometry < <(windows_named '^Tarnwick heads-up$' | head -n 1)
+    echo "heads-up: ${card_geometry:-none}"
+    case $desktop in gnome) top=32 ;; sway) top=24 ;; *) top=0 ;; esac
+    if [[ ${card_geometry:-} =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]]; then
+        cw=${BASH_REMATCH[1]} cxpos=${BASH_REMATCH[3]} cypos=${BASH_REMATCH[4]}
+        [ "$cypos" -ge "$top" ] && [ "$cypos" -le $((top + 8)) ] ||
+            problem "the heads-up card is at $card_geometry, not just below the top bar's $top px; see $heads_up_shot"
+        [ $((cxpos + cw / 2)) -ge 940 ] && [ $((cxpos + cw / 2)) -le 980 ] ||
+            problem "the heads-up card at $card_geometry is not centred; see $heads_up_shot"
+    else
+        problem "no heads-up card is shown once the full-screen window has gone; see $heads_up_shot"
+    fi
+else
+    problem "the break was not announced again once the full-screen window had gone"
+fi
 wait_for_log 25 "phase onBreak micro" || fail "no break within 25 s of the full-screen window's end"
 sleep 2  # past the break screen's fade-in
 stop_working
@@ -53,7 +75,7 @@ if [ -z "$window" ]; then
 fi
 
 # The corners, and points under the bars (GNOME's top bar is 32 px high; KDE's panel along the
-# bottom, 44 px; swaybar along the top, about 26 px).
+# bottom, 44 px; swaybar along the top, 24 px).
 points=(1,1 1918,1 1,1078 1918,1078 100,16 960,16 1800,16 100,1060 960,1060 1800,1060)
 # What the compositor shows there, what the break window itself holds there, and the desktop
 # before the break.

@@ -4,6 +4,7 @@
     desktop.py input                    input through the compositor, by commands on standard input
     desktop.py inhibit SECONDS          holds KDE's power management idle inhibitor that long
     desktop.py items                    the StatusNotifierItems the watcher has, one a line
+    desktop.py fullscreen SECONDS       a native Wayland window (GTK 3), full screen, for that long
     desktop.py activate ITEM [X Y]      Activate on an item ("service/path" as the watcher lists it)
     desktop.py pixels FILE X,Y ...      the colours at those points, "X,Y #rrggbb" a line
     desktop.py window-pixels WIN X,Y .. the same, read from an X11 window's own contents
@@ -196,6 +197,28 @@ def inhibit(seconds):
     time.sleep(seconds)
 
 
+def fullscreen(seconds):
+    """A native Wayland client's full-screen window, as a film player or a game shows it; it says
+    "shown" on standard output once it is mapped."""
+    os.environ["GDK_BACKEND"] = "wayland"
+    gi.require_version("Gdk", "3.0")
+    gi.require_version("Gtk", "3.0")
+    from gi.repository import Gdk, Gtk
+
+    display = Gdk.Display.get_default()
+    if display is None or display.__gtype__.name != "GdkWaylandDisplay":
+        sys.exit("GTK found no Wayland display")
+    window = Gtk.Window(title="A native full-screen window")
+    style = Gtk.CssProvider()
+    style.load_from_data(b"window { background: #1a3366; }")
+    Gtk.StyleContext.add_provider_for_screen(Gdk.Screen.get_default(), style, Gtk.STYLE_PROVIDER_PRIORITY_APPLICATION)
+    window.connect("map-event", lambda *_: print("shown", flush=True))
+    window.fullscreen()
+    window.show_all()
+    GLib.timeout_add(int(seconds * 1000), Gtk.main_quit)
+    Gtk.main()
+
+
 def points(args):
     for arg in args:
         x, y = arg.split(",")
@@ -256,6 +279,8 @@ def main(argv):
         inhibit(float(args[0]))
     elif verb == "items":
         items()
+    elif verb == "fullscreen":
+        fullscreen(float(args[0]))
     elif verb == "activate":
         activate(args[0], *map(int, args[1:3]))
     elif verb == "pixels":

@@ -70,7 +70,7 @@ input_cmd() {
 poke() {
     case $desktop in
         gnome) input_cmd poke ;;
-        sway) swaymsg -q seat seat0 cursor move 1 0 && swaymsg -q seat seat0 cursor move -1 0 ;;
+        sway) swaymsg -q -- seat seat0 cursor move 1 0 && swaymsg -q -- seat seat0 cursor move -1 0 ;;
         *) false ;;
     esac || fail "could not send input through the compositor on $desktop"
 }
@@ -101,7 +101,13 @@ keep_working() {
 stop_working() {
     case $desktop in
         gnome) input_cmd rest ;;
-        *) [ -n "$worker" ] && { kill "$worker" 2> /dev/null; wait "$worker" 2> /dev/null; worker=; } ;;
+        *) if [ -n "$worker" ]; then
+               # The worker ends only when its input fails.
+               kill -0 "$worker" 2> /dev/null || problem "input through the compositor failed while the test worked"
+               kill "$worker" 2> /dev/null || true
+               wait "$worker" 2> /dev/null || true
+               worker=
+           fi ;;
     esac
     return 0
 }

@@ -2,7 +2,8 @@
 # The tray icon on a real desktop: Tarnwick's StatusNotifierItem is registered with the desktop's
 # watcher and drawn in its bar (on GNOME by the AppIndicator extension, in the top bar), and
 # activating it through the compositor opens the panel, a window 304 px wide named "Tarnwick": on
-# GNOME a click shows the item's menu and a double click activates it; on sway a click activates it.
+# GNOME a click shows the item's menu and a double click activates it; on sway (swaybar) a click
+# activates it, and the panel has the keyboard.
 # Where no click can be sent through the compositor (KDE), the item's Activate method stands in.
 source "$(dirname "$0")/lib.sh"
 write_settings '"naturalBreakMinutes": 10, "microEveryMinutes": 30'
@@ -21,7 +22,7 @@ after=$(keep_screenshot icon)
 case $desktop in
     gnome) bar=(0 0 1920 32) clock=(800 1120) ;;
     kde) bar=(1500 1036 1920 1080) clock=(1790 1920) ;;  # the system tray, left of the clock; the task bar changes too
-    sway) bar=(0 0 1920 40) clock=(1500 1920) ;;
+    sway) bar=(0 0 1920 24) clock=(1920 1920) ;;  # swaybar without a status line: workspaces and the tray
 esac
 icon=
 for range in "${bar[0]} ${clock[0]}" "${clock[1]} ${bar[2]}"; do
@@ -64,8 +65,14 @@ fi
 if panel_shown; then
     sleep 0.5  # the panel's first frame
     keep_screenshot panel > /dev/null
-    read -r panel geometry < <(windows_named '^Tarnwick$' | grep ' 304x' | head -n 1)
-    echo "panel: $geometry"
+    panel= geometry=
+    read -r panel geometry < <(windows_named '^Tarnwick$' | grep ' 304x' | head -n 1) || true
+    echo "panel: ${geometry:-none}"
+    [ -n "$geometry" ] || problem "the panel closed again at once"
+    # It has the keyboard, as a window the window manager manages (sway says which is active).
+    if [ -n "$panel" ] && [ "$desktop" = sway ] && [ "$(xdotool getactivewindow 2> /dev/null)" != "$panel" ]; then
+        problem "the panel does not have the keyboard: the active window is $(xdotool getactivewindow 2>&1)"
+    fi
     # It opens by the icon: its top near the bar, the icon above its width.
     if [ -n "$icon" ] && [[ $geometry =~ ^304x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]]; then
         px=${BASH_REMATCH[2]} py=${BASH_REMATCH[3]} ph=${BASH_REMATCH[1]}

@@ -1,0 +1,70 @@
+#include "platform/sway/sway_layout.hpp"
+
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
+
+#include <utility>
+
+#include "platform/sway/sway_fullscreen.hpp"
+
+namespace tarnwick {
+
+namespace {
+
+// One request and its reply's payload; absent without an answer within the budget.
+std::optional<QByteArray> ask(quint32 type, const QByteArray& payload, int budgetMs, QString socketPath) {
+    if (socketPath.isEmpty()) socketPath = qEnvironmentVariable("SWAYSOCK");
+    if (socketPath.isEmpty()) return std::nullopt;
+    const QDeadlineTimer deadline(budgetMs);
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(int(deadline.remainingTime()))) return std::nullopt;
+    socket.write(swayIpcMessage(type, payload));
+    QByteArray buffer;
+    while (socket.waitForReadyRead(int(deadline.remainingTime()))) {
+        buffer.append(socket.readAll());
+        bool bad = false;
+        while (auto reply = takeSwayIpcReply(buffer, &bad)) {
+            if (reply->type == type) return reply->payload;
+        }
+        if (bad) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<QRect>> swayVisibleWorkspaceAreas(const QByteArray& workspacesJson) {
+    const QJsonDocument document = QJsonDocument::fromJson(workspacesJson);
+    if (!document.isArray()) return std::nullopt;
+    std::vector<QRect> areas;
+    for (const QJsonValue& value : document.array()) {
+        const QJsonObject workspace = value.toObject();
+        if (!workspace.value(QLatin1String("visible")).toBool()) continue;
+        const QJsonObject rect = workspace.value(QLatin1String("rect")).toObject();
+        const QRect area(rect.value(QLatin1String("x")).toInt(), rect.value(QLatin1String("y")).toInt(),
+                         rect.value(QLatin1String("width")).toInt(), rect.value(QLatin1String("height")).toInt());
+        if (!area.isEmpty()) areas.push_back(area);
+    }
+    return areas;
+}
+
+std::optional<std::vector<QRect>> swayWorkspaceAreas(int budgetMs, QString socketPath) {
+    const auto reply = ask(swayGetWorkspaces, {}, budgetMs, std::move(socketPath));
+    return reply ? swayVisibleWorkspaceAreas(*reply) : std::nullopt;
+}
+
+bool swayMoveWindow(quint64 window, QPoint at, int budgetMs, QString socketPath) {
+    // "id" matches an XWayland window by its X11 id.
+    const QByteArray command = QStringLiteral("[id=%1] move absolute position %2 %3")
+                                   .arg(window).arg(at.x()).arg(at.y()).toUtf8();
+    const auto reply = ask(swayRunCommand, command, budgetMs, std::move(socketPath));
+    if (!reply) return false;
+    const QJsonArray results = QJsonDocument::fromJson(*reply).array();
+    return !results.isEmpty() && results.first().toObject().value(QLatin1String("success")).toBool();
+}
+
+}  // namespace tarnwick

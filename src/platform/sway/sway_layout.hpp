@@ -1,0 +1,34 @@
+#pragma once
+
+// sway's layout as the program's X11 windows need it, over its IPC socket ($SWAYSOCK). swaybar
+// and other layer-shell panels are Wayland surfaces: XWayland reports neither a work area nor
+// struts for them, but sway sizes each visible workspace to the part of its output they leave.
+// And sway puts every floating XWayland window in the middle of its output when it maps and when
+// it changes size: only sway itself can move it back to where it belongs.
+
+#include <QByteArray>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tarnwick {
+
+// The IPC's message types these requests send.
+inline constexpr quint32 swayRunCommand = 0;
+inline constexpr quint32 swayGetWorkspaces = 1;
+
+// From GET_WORKSPACES' JSON: the rectangles of the visible workspaces, one an output, in sway's
+// layout pixels (XWayland's root pixels). Absent when the text is not such a list.
+std::optional<std::vector<QRect>> swayVisibleWorkspaceAreas(const QByteArray& workspacesJson);
+
+// Each request waits up to `budgetMs` for sway at `socketPath` ($SWAYSOCK when empty) to answer.
+// The visible workspaces' areas; absent without a sway that answers in time.
+std::optional<std::vector<QRect>> swayWorkspaceAreas(int budgetMs = 200, QString socketPath = {});
+// Moves the floating X11 window `window` so that its top left corner is at `at`, in layout pixels;
+// whether sway did.
+bool swayMoveWindow(quint64 window, QPoint at, int budgetMs = 200, QString socketPath = {});
+
+}  // namespace tarnwick
