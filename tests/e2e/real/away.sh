@@ -3,7 +3,8 @@
 # - input through the compositor every few seconds keeps the user at work: a minute after the last
 #   of it, not sooner, the desktop's idle time makes a natural break ("outcome": "natural");
 # - back at work, then idle while a real client holds an idle inhibitor (a video player's way:
-#   gnome-session-inhibit on GNOME, KDE's power management on KDE), a watched minute records nothing.
+#   gnome-session-inhibit on GNOME, KDE's power management on KDE, a window's inhibitor on sway),
+#   a watched minute records nothing.
 source "$(dirname "$0")/lib.sh"
 write_settings '"microEveryMinutes": 30, "naturalBreakMinutes": 1'
 naturals() { { grep -o '"outcome": "natural"' "$data/history.json" 2> /dev/null || true; } | wc -l; }
@@ -36,6 +37,11 @@ poke
 case $desktop in
     gnome) gnome-session-inhibit --inhibit idle --reason "a film" sleep 300 & ;;
     kde) desktop_py inhibit 300 & ;;
+    # A window whose idle inhibitor sway holds, as its `inhibit_idle` command (or a video
+    # player's own Wayland inhibitor) sets one.
+    sway) xterm -title "a film" &
+          for _ in $(seq 50); do swaymsg -t get_tree | grep -q '"name": "a film"' && break; sleep 0.1; done
+          swaymsg -q "[pid=$!] inhibit_idle open" || fail "sway set no idle inhibitor on the window" ;;
     *) fail "no idle inhibitor to hold on $desktop" ;;
 esac
 inhibitor=$!

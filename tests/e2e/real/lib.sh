@@ -161,3 +161,12 @@ end_test() {
     fi
     echo "$desktop $case_name: ok"
 }
+
+# One key pressed and released through the compositor, as from the seat's keyboard (sway: the
+# virtual-keyboard protocol): a modifier alone, which types nothing into any window.
+type_key() {
+    case $desktop in
+        sway) wtype -k Shift_L ;;
+        *) echo "no key input through the compositor on $desktop" >&2; false ;;
+    esac
+}
