@@ -20,6 +20,7 @@
 #include "app/data_readers.hpp"
 #include "app/export_file.hpp"
 #include "app/private_folder.hpp"
+#include "app/working_hours_file.hpp"
 
 namespace tarnwick {
 
@@ -27,6 +28,7 @@ namespace {
 
 const QString settingsName = QStringLiteral("settings.json");
 const QString historyName = QStringLiteral("history.json");
+const QString scheduleName = QStringLiteral("schedule.json");
 
 // "a named pipe", "a folder", ... for something that is not a regular file.
 QString kindOf(mode_t mode) {
@@ -74,6 +76,7 @@ QString Persistence::folder() const {
 
 QString Persistence::settingsPath() const { return folder() + u'/' + settingsName; }
 QString Persistence::historyPath() const { return folder() + u'/' + historyName; }
+QString Persistence::schedulePath() const { return folder() + u'/' + scheduleName; }
 
 QByteArray Persistence::encode(const nlohmann::json& json) {
     // Invalid UTF-8 cannot reach here from Qt or the parser, but a replacement beats a throw.
@@ -210,6 +213,30 @@ Settings Persistence::loadSettings() {
     return Settings{};
 }
 
+WorkingHours Persistence::loadWorkingHours() {
+    std::string contents;
+    QString fault;
+    const QString path = schedulePath();
+    switch (readFile(path, scheduleBytesLimit, contents, fault)) {
+    case Read::missing:
+        return WorkingHours{};
+    case Read::notAFile:
+        tell(QStringLiteral("%1 is %2, not a file; it stays as it is, and the working hours are off and are not saved "
+                            "while it is there.")
+                 .arg(path, fault));
+        return WorkingHours{};
+    case Read::ok:
+        if (auto read = readWorkingHours(contents); read.hours) return *read.hours;
+        else fault = text(read.fault);
+        break;
+    case Read::unreadable:
+        break;
+    }
+    m_scheduleBlocked = !setAsideAndTell(path, QStringLiteral("could not be read"), fault,
+                                         QStringLiteral("the working hours are off"));
+    return WorkingHours{};
+}
+
 std::optional<std::vector<BreakRecord>> Persistence::historyMissedAtLoad() {
     if (!m_historyMissed || !QFileInfo(m_folder).isDir()) return std::nullopt;
     return loadHistory();
@@ -255,18 +282,31 @@ bool Persistence::save(const std::vector<BreakRecord>& history, Instant now) {
     return write(historyPath(), encode(nlohmann::json(HistoryRetention::kept(history, now))));
 }
 
+bool Persistence::saveWorkingHours(const WorkingHours& hours) {
+    if (m_scheduleBlocked) return false;
+    return write(schedulePath(), encode(workingHoursJson(hours)));
+}
+
 void Persistence::deleteAll() {
     QFile::remove(settingsPath());
     QFile::remove(historyPath());
+    QFile::remove(schedulePath());
 }
 
 std::optional<QString> Persistence::exportTo(const Settings& settings, const std::vector<BreakRecord>& history,
                                              Instant now, const QString& destination) {
-    const nlohmann::json envelope{
+    nlohmann::json envelope{
         {"exportedAt", formatDate(now)},
         {"history", history},
         {"settings", settings},
     };
+    // The schedule as the file holds it, without making the folder; nothing is set aside here, as
+    // that is for loading to do.
+    std::string contents;
+    QString fault;
+    if (readFile(m_folder + u'/' + scheduleName, scheduleBytesLimit, contents, fault) == Read::ok) {
+        if (const auto read = readWorkingHours(contents); read.hours) envelope["schedule"] = workingHoursJson(*read.hours);
+    }
     return writeExportFile(destination, encode(envelope));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// The settings and the break history on disk, and the user's export.
+// The settings, the working hours and the break history on disk, and the user's export.
 
 #include <atomic>
 #include <optional>
@@ -12,6 +12,7 @@
 #include "app/history_retention.hpp"
 #include "core/settings.hpp"
 #include "core/stats.hpp"
+#include "core/working_hours/working_hours.hpp"
 
 namespace tarnwick {
 
@@ -36,6 +37,7 @@ public:
     const QString& folderPath() const { return m_folder; }
     QString settingsPath() const;
     QString historyPath() const;
+    QString schedulePath() const;
 
     // Defaults when the file is missing or unreadable. A file that exists but cannot be read or
     // decoded (too large or too deeply nested included) is first renamed to
@@ -50,6 +52,9 @@ public:
     // The records of the history file. A list with elements that are not records keeps the others,
     // and the file is set aside as above; so is one that cannot be read at all, which loads empty.
     std::vector<BreakRecord> loadHistory();
+    // The working hours of schedule.json (working_hours_file.hpp), read as the settings are: off when
+    // the file is missing; a file that cannot be read or breaks a rule of the reader is set aside.
+    WorkingHours loadWorkingHours();
     // When the data folder could not be made at the last load and exists now: the history it holds
     // (someone else may have put it there), read once, so that the first save adds to it instead of
     // replacing it. Empty otherwise.
@@ -60,17 +65,19 @@ public:
     // Writes the records of the last 400 days (HistoryRetention: a wrong clock costs none); a record
     // exactly at the limit stays. Safe to call from another thread than the rest.
     virtual bool save(const std::vector<BreakRecord>& history, Instant now);
-    // Removes both files; the folder stays. Failures are silent.
+    virtual bool saveWorkingHours(const WorkingHours& hours);
+    // Removes the settings, the history and the working hours; the folder stays. Failures are silent.
     void deleteAll();
 
-    // Writes {exportedAt, history, settings} to `destination`, never through a symbolic link, as a
-    // file for the user alone when it is new. On failure, answers the system's own description of
-    // it ("No such file or directory") or "<name> is a symbolic link", for the caller to put in its
-    // own sentence.
+    // Writes {exportedAt, history, settings} to `destination`, and the working hours of schedule.json
+    // as "schedule" when that file is there and readable, never through a symbolic link, as a file
+    // for the user alone when it is new. On failure, answers the system's own description of it
+    // ("No such file or directory") or "<name> is a symbolic link", for the caller to put in its own
+    // sentence.
     std::optional<QString> exportTo(const Settings& settings, const std::vector<BreakRecord>& history, Instant now,
                                     const QString& destination);
 
-    // Pretty-printed JSON with sorted keys, as all three files are written.
+    // Pretty-printed JSON with sorted keys, as all four files are written.
     static QByteArray encode(const nlohmann::json& json);
 
 private:
@@ -88,6 +95,7 @@ private:
     // A file that could not be set aside is never overwritten in this run.
     std::atomic<bool> m_settingsBlocked = false;
     std::atomic<bool> m_historyBlocked = false;
+    std::atomic<bool> m_scheduleBlocked = false;
     bool m_settingsFromFile = false;
     bool m_historyMissed = false;  // the folder was not there when the history was loaded
 };
