@@ -8,6 +8,11 @@ write_quick_settings
 lines="$log.lines"
 trap 'finish; rm -f "$lines"' EXIT
 
+# The user stays at the desk: input every 15 s, or a minute without any would count them as away
+# and the break due after that would rightly wait for their return.
+( while sleep 15; do xdotool mousemove_relative 1 1 && xdotool mousemove_relative -- -1 -1; done ) &
+helpers+=("$!")
+
 start_tarnwick
 wait_for_control
 "$tarnwick" status --follow > "$lines" 2> "$log.follow" &
