@@ -11,6 +11,7 @@
 
 #include "app/settings_bounds.hpp"
 #include "app/system_signals.hpp"
+#include "core/working_hours/working_streak.hpp"
 
 Q_LOGGING_CATEGORY(lcModel, "tarnwick.model", QtInfoMsg)
 
@@ -62,6 +63,7 @@ AppModel::AppModel(Ports ports, Persistence& persistence, QObject* parent)
       m_history(persistence.loadHistory()),
       m_now(ports.clock.now()),
       m_scheduler(m_settings, m_now),
+      m_hours(persistence.loadWorkingHours()),
       m_settingsModel(*this),
       m_historySaver(persistence, [this](bool saved) { historySaved(saved); }) {
     m_timer.setInterval(1000);
@@ -167,10 +169,11 @@ void AppModel::followZoneForMorningPause() {
 }
 
 void AppModel::retryUnsavedSaves() {
-    if (!m_settingsUnsaved && !m_historyUnsaved) return;
+    if (!m_settingsUnsaved && !m_historyUnsaved && !m_hoursUnsaved) return;
     if (--m_retryCountdown > 0) return;
     m_retryCountdown = retryEveryTicks;
     if (m_settingsUnsaved) m_settingsUnsaved = !m_persistence.save(m_settings);
+    if (m_hoursUnsaved) m_hoursUnsaved = !m_persistence.saveWorkingHours(m_hours.hours());
     if (m_historyUnsaved) saveHistory();
 }
 
@@ -199,6 +202,7 @@ void AppModel::tick() {
     m_now = m_ports.clock.now() - Seconds{m_breakShift};
     followZoneForMorningPause();
     endOverlongBreak();
+    m_hours.steer(m_scheduler, m_now, tickCalendar());
     const double idle = m_idle = m_ports.input.idleSeconds();
     std::optional<BusyReason> busy;
     if (m_scheduler.wantsBusySignals(m_now, idle)) {
@@ -237,6 +241,8 @@ void AppModel::publishPhase() {
         m_now = m_ports.clock.now();
         m_scheduler.didSleep(m_now);
     }
+    // A command or a step of the scheduler may have left it outside the working hours.
+    m_hours.steer(m_scheduler, m_now, tickCalendar());
     const Phase& next = m_scheduler.phase();
     if (next != m_phase) {
         const bool wasOnBreak = std::holds_alternative<phase::OnBreak>(m_phase);
@@ -272,8 +278,12 @@ void AppModel::scheduleTick() {
 }
 
 std::optional<Instant> AppModel::quietUntil(Instant from) const {
-    if (!m_holders.isEmpty() || m_settingsUnsaved || m_historyUnsaved) return std::nullopt;
+    if (!m_holders.isEmpty() || m_settingsUnsaved || m_historyUnsaved || m_hoursUnsaved) return std::nullopt;
     Instant until = from + Seconds{quietMaxSeconds};
+    if (const auto edge = m_hours.nextChange()) {
+        if (*edge <= from) return std::nullopt;
+        until = std::min(until, *edge);
+    }
     const Phase& phase = m_scheduler.phase();
     if (const auto* paused = std::get_if<phase::Paused>(&phase)) {
         until = std::min(until, paused->until);
@@ -363,7 +373,10 @@ void AppModel::refreshDerived() {
         if (historyMoved || m_statsKey != key) {
             m_skipsUsed = StatsCalculator::skipsThisWeek(m_history, m_now, calendar);
             update(m_derived.today, StatsCalculator::today(m_history, m_now, calendar), &AppModel::todayChanged);
-            update(m_derived.week, StatsCalculator::week(m_history, m_now, calendar), &AppModel::weekChanged);
+            WeekSummary week = StatsCalculator::week(m_history, m_now, calendar);
+            // Days the working hours leave out do not end the streak.
+            if (m_hours.hours().enabled) week.streak = workingStreak(m_history, m_now, calendar, m_hours.hours());
+            update(m_derived.week, std::move(week), &AppModel::weekChanged);
         }
         m_statsKey = key;
         m_statsDayStart = calendar.startOfLocalDay(key.day);
@@ -431,11 +444,14 @@ void AppModel::snooze(qint64 minutesCount) {
 }
 
 void AppModel::resume() {
-    m_scheduler.resume(m_ports.clock.now());
+    const Instant now = m_ports.clock.now();
+    m_scheduler.resume(now);
+    m_hours.userResumed(now, m_calendar());
     publishPhase();
 }
 
 void AppModel::pauseFor(double seconds) {
+    m_hours.userPaused();
     m_scheduler.pause(m_ports.clock.now() + Seconds{seconds});
     publishPhase();
 }
@@ -457,8 +473,20 @@ void AppModel::pauseUntilTomorrow() {
     auto day = today;
     Instant until = calendar.at(day, 6, 0);
     if (until <= now) until = calendar.at(++day, 6, 0);
+    m_hours.userPaused();
     m_scheduler.pause(until);
     m_morningPause = MorningPause{until, day, calendar.zone()};
+    publishPhase();
+}
+
+void AppModel::setWorkingHours(const WorkingHours& hours) {
+    if (hours == m_hours.hours()) return;
+    const Instant now = m_ports.clock.now();
+    m_hours.setHours(hours, m_scheduler, now, m_calendar());
+    m_hoursUnsaved = !m_persistence.saveWorkingHours(hours);
+    m_retryCountdown = retryEveryTicks;
+    m_statsKey.reset();  // the streak reads the hours
+    Q_EMIT workingHoursChanged();
     publishPhase();
 }
 
@@ -490,6 +518,12 @@ void AppModel::deleteAllData() {
     fresh.launchAtLogin = m_settings.launchAtLogin;
     fresh.onboarded = true;
     storeSettings(fresh);
+    m_hoursUnsaved = false;  // the file is gone, and off is its default
+    if (m_hours.hours() != WorkingHours{}) {
+        m_hours.setHours({}, m_scheduler, m_ports.clock.now(), m_calendar());
+        m_statsKey.reset();
+        Q_EMIT workingHoursChanged();
+    }
     m_scheduler.resume(m_ports.clock.now());
     publishPhase();
 }

@@ -23,6 +23,7 @@
 #include "core/break_rules.hpp"
 #include "core/scheduler.hpp"
 #include "core/stats.hpp"
+#include "core/working_hours/working_hours_gate.hpp"
 
 Q_DECLARE_LOGGING_CATEGORY(lcModel)
 
@@ -115,6 +116,10 @@ public:
     SettingsModel* settingsModel() { return &m_settingsModel; }
     // Saves and hands the settings to the scheduler when they differ from the current ones.
     void setSettings(const Settings& settings);
+    // The working hours, and whether the current pause is theirs.
+    const WorkingHoursGate& workingHours() const { return m_hours; }
+    // Saves the schedule and applies it at once.
+    void setWorkingHours(const WorkingHours& hours);
     const Phase& phase() const { return m_phase; }
     Instant now() const { return m_now; }
     double nowSeconds() const { return epochSeconds(m_now); }
@@ -207,6 +212,7 @@ Q_SIGNALS:
     void weekChanged();
     void nextBreakChanged();
     void currentPresetChanged();
+    void workingHoursChanged();
 
 private Q_SLOTS:
     void forget(QObject* object);
@@ -301,7 +307,8 @@ private:
         const date::time_zone* zone;
     };
     std::optional<MorningPause> m_morningPause;  // the clocks have counted the sleep announced last
-    bool m_settingsUnsaved = false, m_historyUnsaved = false;
+    WorkingHoursGate m_hours;
+    bool m_settingsUnsaved = false, m_historyUnsaved = false, m_hoursUnsaved = false;
     // The settings are the user's: read from their file, or changed in this run.
     bool m_settingsFromFile = false;
     int m_retryCountdown = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/hours_status.hpp"
 #include "ui/menu_bar_view_model.hpp"
 #include "ui/view_text.hpp"
 
@@ -29,6 +30,7 @@ QString statusSentence(const AppModel& model) {
     if (std::holds_alternative<phase::HeadsUp>(phase)) return label + QStringLiteral(" in ") + phaseText(model);
     if (std::holds_alternative<phase::Held>(phase)) return label + QStringLiteral(": ") + model.heldLabel();
     if (auto* p = std::get_if<phase::OnBreak>(&phase)) return label + QStringLiteral(" until ") + view::localTime(p->endsAt);
+    if (auto hours = hoursPause(model)) return hours->label + u' ' + hours->value;
     const auto& paused = std::get<phase::Paused>(phase);
     return label + u' ' + view::localTime(paused.until);
 }

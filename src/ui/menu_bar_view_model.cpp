@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/format.hpp"
+#include "ui/hours_status.hpp"
 #include "ui/view_text.hpp"
 
 namespace tarnwick {
@@ -29,9 +30,9 @@ Status workingStatus(const AppModel& model) {
                 QStringLiteral("Turn them on in Settings.")};
     }
     const QString value = clockUntil(next->at, model.now());
-    if (next->kind == BreakKind::long_) return {QStringLiteral("Long break in"), value, {}};
-    QString detail;
-    if (model.settings().longEnabled) {
+    if (next->kind == BreakKind::long_) return {QStringLiteral("Long break in"), value, hoursResumeNote(model)};
+    QString detail = hoursResumeNote(model);
+    if (detail.isEmpty() && model.settings().longEnabled) {
         detail = QStringLiteral("Long break at ") + localTime(model.scheduler().nextLong());
     }
     return {QStringLiteral("Next eye break in"), value, detail};
@@ -54,6 +55,7 @@ Status status(const AppModel& model) {
         return {p->kind == BreakKind::long_ ? QStringLiteral("Long break") : QStringLiteral("Eye break"),
                 clockUntil(p->endsAt, now), {}};
     }
+    if (auto hours = hoursPause(model)) return {hours->label, hours->value, hours->detail};
     if (auto* p = std::get_if<phase::Paused>(&phase)) {
         return {QStringLiteral("Paused until"), localTime(p->until), {}};
     }
@@ -114,7 +116,10 @@ TrayTitle trayTitle(const AppModel& model) {
     return {TrayMark::countdown, std::move(countdown)};
 }
 
-QString trayAccessibleLabel(const AppModel& model) { return QStringLiteral("Tarnwick: ") + phaseText(model); }
+QString trayAccessibleLabel(const AppModel& model) {
+    if (auto hours = hoursPause(model)) return QStringLiteral("Tarnwick: ") + hours->label + u' ' + hours->value;
+    return QStringLiteral("Tarnwick: ") + phaseText(model);
+}
 
 QString statusLabel(const AppModel& model) { return status(model).label; }
 

@@ -274,3 +274,39 @@ TEST(TrayText, StaysCurrentWhenTheModelTicksOnlyWhenAskedTo) {
 
 }  // namespace
 }  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+WorkingHours weekdaysNineToSix() {
+    WorkingHours hours;
+    hours.enabled = true;
+    for (int day = 0; day < 5; ++day) hours.days[std::size_t(day)] = {{9 * 60, 18 * 60}};
+    return hours;
+}
+
+}  // namespace
+
+TEST(MenuBarViewModel, OutsideTheWorkingHoursItSaysWhenTheyStartAndOffersResuming) {
+    Panel p;  // Monday 09:00 in Berlin
+    p.model->setWorkingHours(weekdaysNineToSix());
+    p.tickAt(t0 + 9 * 3600 + 1800);  // 18:30
+    EXPECT_TRUE(p.panel.paused());
+    EXPECT_EQ(p.panel.label(), QStringLiteral("Off until"));
+    EXPECT_EQ(p.panel.value(), QStringLiteral("Tue 09:00"));
+    EXPECT_EQ(trayTitle(*p.model).mark, TrayMark::paused);
+    EXPECT_EQ(trayAccessibleLabel(*p.model), QStringLiteral("Tarnwick: Off until Tue 09:00"));
+    p.tickAt(t0 + 15 * 3600 + 1800);  // after midnight: the hours start later today
+    EXPECT_EQ(p.panel.value(), QStringLiteral("09:00"));
+
+    p.panel.resume();
+    EXPECT_FALSE(p.panel.paused());
+    EXPECT_EQ(p.panel.label(), QStringLiteral("Next eye break in"));
+    EXPECT_EQ(p.panel.detail(), QStringLiteral("Resumed outside your working hours, until 18:00."));
+
+    // A pause of the user's own reads as before.
+    p.panel.pauseChip(1);
+    EXPECT_EQ(p.panel.label(), QStringLiteral("Paused until"));
+}
+
+}  // namespace tarnwick

@@ -414,6 +414,27 @@ TEST_F(Tray, TheMenuWorksFromTheKeyboardAndFollowsThePhase) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !status->menu()->isVisible(); }, waitMs));
 }
 
+TEST_F(Tray, OutsideTheWorkingHoursThePanelSaysWhenTheyStartAndResumes) {
+    // The rig's Monday 09:00, before hours that start on Tuesday.
+    WorkingHours hours;
+    hours.enabled = true;
+    hours.days[1] = {{9 * 60, 18 * 60}};
+    rig.model->setWorkingHours(hours);
+    ASSERT_NE(openByClick(), nullptr);
+    EXPECT_EQ(header(), QStringLiteral("Off until"));
+    EXPECT_EQ(shown("value"), QStringLiteral("Tue 09:00"));
+    EXPECT_EQ(status->shown().mark, TrayMark::paused);
+    EXPECT_EQ(missingFromTree({QStringLiteral("label\tOff until"), QStringLiteral("label\tTue 09:00"),
+                               QStringLiteral("push button\tResume breaks")}),
+              "");
+    screenshot(QStringLiteral("panel-outside-working-hours"));
+
+    ASSERT_TRUE(press("resume"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return header() == QStringLiteral("Next eye break in"); }, waitMs));
+    EXPECT_EQ(shown("detail"), QStringLiteral("Resumed outside your working hours, until Tue 18:00."));
+    screenshot(QStringLiteral("panel-resumed-outside-working-hours"));
+}
+
 }  // namespace
 }  // namespace tarnwick
 

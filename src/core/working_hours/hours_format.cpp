@@ -22,28 +22,40 @@ int localMinuteOfDay(Instant instant, const Calendar& calendar) {
     return int(std::chrono::duration_cast<std::chrono::minutes>(sinceMidnight).count());
 }
 
+OffUntil pieces(Instant at, Instant now, const Calendar& calendar) {
+    const auto day = calendar.localDay(at);
+    const int minute = localMinuteOfDay(at, calendar);
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d:%02d", minute / 60 % 100, minute % 60);
+    return OffUntil{at, day != calendar.localDay(now), std::string(weekdayNames[std::size_t(Calendar::weekdayIndex(day))]),
+                    time};
+}
+
 }  // namespace
 
 std::optional<OffUntil> offUntil(const WorkingHours& hours, Instant now, const Calendar& calendar) {
     if (isWorkingTime(hours, now, calendar)) return std::nullopt;
     const auto start = nextStart(hours, now, calendar);
     if (!start) return std::nullopt;
-    const auto day = calendar.localDay(*start);
-    const int minute = localMinuteOfDay(*start, calendar);
-    char time[8];
-    std::snprintf(time, sizeof time, "%02d:%02d", minute / 60 % 100, minute % 60);
-    return OffUntil{*start, day != calendar.localDay(now), std::string(weekdayNames[std::size_t(Calendar::weekdayIndex(day))]),
-                    time};
+    return pieces(*start, now, calendar);
 }
 
 }  // namespace tarnwick
 
 namespace tarnwick::format {
 
-std::string offUntilText(const OffUntil& pieces) {
-    std::string text = "Off until ";
-    if (pieces.otherDay) text.append(pieces.weekday).append(" ");
-    return text.append(pieces.time);
+namespace {
+
+std::string dayAndTime(const OffUntil& pieces) {
+    return pieces.otherDay ? pieces.weekday + ' ' + pieces.time : pieces.time;
+}
+
+}  // namespace
+
+std::string offUntilText(const OffUntil& pieces) { return "Off until " + dayAndTime(pieces); }
+
+std::string dayAndTime(Instant at, Instant now, const Calendar& calendar) {
+    return dayAndTime(pieces(at, now, calendar));
 }
 
 }  // namespace tarnwick::format

@@ -30,5 +30,7 @@ std::optional<OffUntil> offUntil(const WorkingHours& hours, Instant now, const C
 namespace tarnwick::format {
 
 std::string offUntilText(const OffUntil& pieces);  // "Off until 09:00", "Off until Mon 09:00"
+// "18:00" for an instant on the local day of `now`, "Mon 18:00" for one on another day.
+std::string dayAndTime(Instant at, Instant now, const Calendar& calendar);
 
 }  // namespace tarnwick::format
