@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import Tarnwick.Ui  // the module's C++ types
 
-// General: launch at login, the tray countdown and the keyboard shortcuts.
+// General: launch at login, the tray countdown, the keyboard shortcuts and the working hours.
 FormPane {
     id: pane
     required property SettingsViewModel vm
@@ -73,5 +73,10 @@ FormPane {
             PaneText { text: pane.vm.text.shortcutSkip; size: 13; Layout.fillWidth: true }
             PaneText { text: pane.vm.text.shortcutSkipKeys; size: 12.5; font.family: "monospace"; secondary: true }
         }
+    }
+
+    WorkingHoursSection {
+        objectName: "workingHours"
+        model: pane.model
     }
 }
