@@ -21,6 +21,7 @@ void WorkingHoursGate::setHours(WorkingHours hours, Scheduler& scheduler, Instan
     if (hours == m_hours) return;
     m_hours = std::move(hours);
     m_resumedUntil.reset();
+    m_known.reset();
     steer(scheduler, now, calendar);
 }
 
@@ -45,10 +46,18 @@ void WorkingHoursGate::steer(Scheduler& scheduler, Instant now, const Calendar& 
         return;
     }
     m_resumedUntil.reset();
-    if (isWorkingTime(m_hours, now, calendar)) {
+    // Still within the stretch last looked at, in the same zone (a clock set back leaves it too).
+    const bool known = m_known && m_known->zone == calendar.zone() && now >= m_known->from && now < m_known->until;
+    if (known && (m_known->inside || ownPause)) {
+        m_nextChange = m_known->until;
+        return;
+    }
+    const bool inside = known ? m_known->inside : isWorkingTime(m_hours, now, calendar);
+    if (inside) {
         if (ownPause) scheduler.resume(now);  // the hours start: fresh timers, the first break an interval on
         m_pauseUntil.reset();
         m_nextChange = nextEnd(m_hours, now, calendar);
+        m_known = Known{true, now, m_nextChange.value_or(Instant::max()), calendar.zone()};
         return;
     }
     const Phase& phase = scheduler.phase();
@@ -58,13 +67,14 @@ void WorkingHoursGate::steer(Scheduler& scheduler, Instant now, const Calendar& 
         m_nextChange = std::get<phase::Paused>(phase).until;
         return;
     }
-    const auto start = nextStart(m_hours, now, calendar);
+    const auto start = known ? std::optional<Instant>(m_known->until) : nextStart(m_hours, now, calendar);
     if (!start) return;  // the ranges leave no moment out: never outside
     if (!ownPause || *m_pauseUntil != *start) {
         scheduler.pause(*start);
         m_pauseUntil = *start;
     }
     m_nextChange = *start;
+    m_known = Known{false, now, *start, calendar.zone()};
 }
 
 }  // namespace tarnwick

@@ -51,6 +51,14 @@ private:
     std::optional<Instant> m_pauseUntil;    // the end of the hours' own pause
     std::optional<Instant> m_resumedUntil;  // the user resumed outside the hours
     std::optional<Instant> m_nextChange;
+    // What the last full look found: inside or outside the hours from `from` until `until`, in
+    // `zone`. While `now` stays within it, a steer is a comparison, not a walk over the week.
+    struct Known {
+        bool inside;
+        Instant from, until;
+        const date::time_zone* zone;
+    };
+    std::optional<Known> m_known;
 };
 
 }  // namespace tarnwick
