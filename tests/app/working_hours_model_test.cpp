@@ -7,8 +7,7 @@
 #include <cmath>
 #include <functional>
 
-#include <date/date.h>
-
+#include "local_time.hpp"
 #include "model_rig.hpp"
 
 using namespace tarnwick;
@@ -16,30 +15,16 @@ using namespace tarnwick::fakes;
 
 namespace {
 
-const Calendar& berlin() {
-    static const Calendar calendar = Calendar::forZone("Europe/Berlin");
-    return calendar;
-}
+using testing_time::berlin;
 
-std::int64_t dayNumber(int y, unsigned m, unsigned d) {
-    return date::sys_days{date::year{y} / m / d}.time_since_epoch().count();
-}
-
-// A Berlin wall-clock time, in seconds since 1970.
+// A Berlin wall-clock time, in seconds since 1970, as the rig's clock takes it.
 double local(int y, unsigned m, unsigned d, int h, int mi = 0, int s = 0, const Calendar& calendar = berlin()) {
-    return epochSeconds(calendar.at(dayNumber(y, m, d), h, mi, s));
-}
-
-WorkingHours weekdaysNineToSix() {
-    WorkingHours hours;
-    hours.enabled = true;
-    for (int day = 0; day < 5; ++day) hours.days[std::size_t(day)] = {{9 * 60, 18 * 60}};
-    return hours;
+    return epochSeconds(testing_time::local(calendar, y, m, d, h, mi, s));
 }
 
 // A rig whose model starts at `epoch` with the weekday hours.
 struct HoursRig : ModelRig {
-    explicit HoursRig(double epoch, WorkingHours hours = weekdaysNineToSix()) {
+    explicit HoursRig(double epoch, WorkingHours hours = defaultWorkingHours()) {
         clock.set(epoch);
         makeModel();
         model->setWorkingHours(hours);
@@ -223,6 +208,15 @@ TEST(WorkingHoursModel, TheNextStartFollowsClockChanges) {
     set.model->tick();
     EXPECT_EQ(set.model->currentPhaseName(), QStringLiteral("working"));
     EXPECT_EQ(set.model->nextBreakAt(), local(2026, 3, 9, 10, 20));
+
+    // And set back, from Saturday into Friday's hours: the pause ends there too.
+    HoursRig back(local(2026, 3, 7, 12));
+    back.clock.jump(local(2026, 3, 6, 10) - local(2026, 3, 7, 12));
+    back.model->tick();
+    EXPECT_EQ(back.model->currentPhaseName(), QStringLiteral("working"));
+    back.paceUntil(local(2026, 3, 6, 18, 1));
+    EXPECT_TRUE(back.pausedByHours());
+    EXPECT_EQ(back.pausedUntil(), local(2026, 3, 9, 9));
 }
 
 TEST(WorkingHoursModel, TheScheduleIsSavedAndSwitchingItOffEndsItsPause) {
@@ -230,9 +224,9 @@ TEST(WorkingHoursModel, TheScheduleIsSavedAndSwitchingItOffEndsItsPause) {
     ASSERT_TRUE(rig.pausedByHours());
     ModelRig reader;  // the same file, read by a model of its own
     Persistence again(rig.folder);
-    EXPECT_EQ(again.loadWorkingHours(), weekdaysNineToSix());
+    EXPECT_EQ(again.loadWorkingHours(), defaultWorkingHours());
 
-    WorkingHours off = weekdaysNineToSix();
+    WorkingHours off = defaultWorkingHours();
     off.enabled = false;
     rig.model->setWorkingHours(off);
     EXPECT_EQ(rig.model->currentPhaseName(), QStringLiteral("working"));
@@ -240,7 +234,7 @@ TEST(WorkingHoursModel, TheScheduleIsSavedAndSwitchingItOffEndsItsPause) {
     EXPECT_EQ(Persistence(rig.folder).loadWorkingHours(), off);
 
     // Deleting every file leaves the hours off, as a first start does.
-    rig.model->setWorkingHours(weekdaysNineToSix());
+    rig.model->setWorkingHours(defaultWorkingHours());
     rig.model->deleteAllData();
     EXPECT_FALSE(rig.model->workingHours().hours().enabled);
     EXPECT_FALSE(QFile::exists(rig.persistence.schedulePath()));
@@ -258,6 +252,6 @@ TEST(WorkingHoursModel, TheStreakPassesOverDaysOffOnlyWhileTheHoursAreOn) {
     ASSERT_TRUE(rig.persistence.save(history, instantAt(local(2026, 3, 9, 11))));
     rig.makeModel();
     EXPECT_EQ(rig.model->week().streak, 1);  // hours off: the weekend ends it
-    rig.model->setWorkingHours(weekdaysNineToSix());
+    rig.model->setWorkingHours(defaultWorkingHours());
     EXPECT_EQ(rig.model->week().streak, 6);
 }
