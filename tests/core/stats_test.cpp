@@ -6,25 +6,13 @@
 #include <nlohmann/json.hpp>
 
 #include "core/stats.hpp"
+#include "local_time.hpp"
 
 using namespace tarnwick;
 using nlohmann::json;
+using namespace tarnwick::testing_time;
 
 namespace {
-
-const Calendar& berlin() {
-    static const Calendar calendar = Calendar::forZone("Europe/Berlin");
-    return calendar;
-}
-
-std::int64_t dayNumber(int y, unsigned m, unsigned d) {
-    return date::sys_days{date::year{y} / m / d}.time_since_epoch().count();
-}
-
-// A Berlin wall-clock time.
-Instant local(int y, unsigned m, unsigned d, int h = 0, int mi = 0, int s = 0) {
-    return berlin().at(dayNumber(y, m, d), h, mi, s);
-}
 
 BreakRecord rec(Instant date, Outcome outcome, BreakKind kind = BreakKind::micro) { return {date, kind, outcome}; }
 

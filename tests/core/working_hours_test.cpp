@@ -4,29 +4,12 @@
 
 #include "core/working_hours/hours_format.hpp"
 #include "core/working_hours/working_hours.hpp"
+#include "local_time.hpp"
 
 using namespace tarnwick;
+using namespace tarnwick::testing_time;
 
 namespace {
-
-const Calendar& berlin() {
-    static const Calendar calendar = Calendar::forZone("Europe/Berlin");
-    return calendar;
-}
-
-const Calendar& newYork() {
-    static const Calendar calendar = Calendar::forZone("America/New_York");
-    return calendar;
-}
-
-std::int64_t dayNumber(int y, unsigned m, unsigned d) {
-    return date::sys_days{date::year{y} / m / d}.time_since_epoch().count();
-}
-
-// A wall-clock time in the calendar's zone.
-Instant local(const Calendar& calendar, int y, unsigned m, unsigned d, int h, int mi = 0) {
-    return calendar.at(dayNumber(y, m, d), h, mi);
-}
 
 Instant utc(const char* text) { return parseDate(text); }
 

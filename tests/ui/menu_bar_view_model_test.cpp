@@ -276,20 +276,10 @@ TEST(TrayText, StaysCurrentWhenTheModelTicksOnlyWhenAskedTo) {
 }  // namespace tarnwick
 
 namespace tarnwick {
-namespace {
-
-WorkingHours weekdaysNineToSix() {
-    WorkingHours hours;
-    hours.enabled = true;
-    for (int day = 0; day < 5; ++day) hours.days[std::size_t(day)] = {{9 * 60, 18 * 60}};
-    return hours;
-}
-
-}  // namespace
 
 TEST(MenuBarViewModel, OutsideTheWorkingHoursItSaysWhenTheyStartAndOffersResuming) {
     Panel p;  // Monday 09:00 in Berlin
-    p.model->setWorkingHours(weekdaysNineToSix());
+    p.model->setWorkingHours(defaultWorkingHours());
     p.tickAt(t0 + 9 * 3600 + 1800);  // 18:30
     EXPECT_TRUE(p.panel.paused());
     EXPECT_EQ(p.panel.label(), QStringLiteral("Off until"));
