@@ -14,6 +14,7 @@
 #include "ui/settings_view_model.hpp"
 #include "ui/stats_view_model.hpp"
 #include "ui/tray_menu_model.hpp"
+#include "ui/working_hours_view_model.hpp"
 
 namespace tarnwick {
 
@@ -90,6 +91,12 @@ struct OnboardingViewModelForeign {
     Q_GADGET
     QML_FOREIGN(tarnwick::OnboardingViewModel)
     QML_NAMED_ELEMENT(OnboardingViewModel)
+};
+
+struct WorkingHoursViewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tarnwick::WorkingHoursViewModel)
+    QML_NAMED_ELEMENT(WorkingHoursViewModel)
 };
 
 }  // namespace tarnwick

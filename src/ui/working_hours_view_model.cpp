@@ -16,7 +16,6 @@ using view::text;
 
 constexpr std::array<const char*, 7> dayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                                  "Friday", "Saturday", "Sunday"};
-constexpr std::array<const char*, 7> shortDayNames = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 constexpr int quarter = 15;
 
 bool isDay(int day) { return day >= 0 && day < 7; }
@@ -84,7 +83,6 @@ WorkingHoursViewModel::Values WorkingHoursViewModel::compute() const {
         anyRange = anyRange || !dayRanges.empty();
         v.days.append(QVariantMap{
             {QStringLiteral("name"), name},
-            {QStringLiteral("shortName"), QString::fromLatin1(shortDayNames[std::size_t(day)])},
             {QStringLiteral("addName"), QStringLiteral("Add a range on %1").arg(name)},
             {QStringLiteral("ranges"), ranges},
         });

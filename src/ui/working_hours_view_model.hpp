@@ -45,7 +45,7 @@ class WorkingHoursViewModel : public QObject {
     Q_PROPERTY(QString timeDescription READ timeDescription CONSTANT)
 
     Q_PROPERTY(bool enabled READ enabled NOTIFY enabledChanged)
-    // Monday to Sunday, each a map: name ("Monday"), shortName ("Mon"), addName ("Add a range on
+    // Monday to Sunday, each a map: name ("Monday"), addName ("Add a range on
     // Monday"), and ranges, each a map: start and end ("09:00"), crossesMidnight, and the names of
     // its controls, startName ("Monday, range 1 start"), endName and removeName ("Remove Monday
     // range 1").

@@ -137,11 +137,9 @@ TEST_F(Hours, EachDayAndRangeCarriesTheNamesOfItsControls) {
     vm.setEnabled(true);
     vm.addRange(0);
     const QStringList names = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-    const QStringList shortNames = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     for (int day = 0; day < 7; ++day) {
         const QVariantMap entry = vm.days().at(day).toMap();
         EXPECT_EQ(entry.value("name").toString(), names[day]);
-        EXPECT_EQ(entry.value("shortName").toString(), shortNames[day]);
         EXPECT_EQ(entry.value("addName").toString(), "Add a range on " + names[day]);
     }
     EXPECT_EQ(range(0, 0).value("startName").toString(), "Monday, range 1 start");
