@@ -36,15 +36,26 @@ JSON
 }
 
 start_tarnwick() {
-    QT_LOGGING_RULES="tarnwick.model.debug=true" "$tarnwick" > "$log" 2>&1 &
+    QT_LOGGING_RULES="tarnwick.model.debug=true;tarnwick.session.debug=true" "$tarnwick" > "$log" 2>&1 &
     pid=$!
-    # Ready once the instance lock exists.
     for _ in $(seq 50); do
-        [ -e "$data/tarnwick.lock" ] && return 0
+        [ -e "$data/tarnwick.lock" ] && break
         kill -0 "$pid" 2>/dev/null || fail "tarnwick exited at start"
         sleep 0.1
     done
-    fail "tarnwick did not start"
+    [ -e "$data/tarnwick.lock" ] || fail "tarnwick did not start"
+    wait_until_ready
+}
+
+# Waits for the started process to have set itself up: the hot key's grab is checked before it is
+# logged, so a key pressed after this reaches it. On a loaded machine that can take seconds.
+wait_until_ready() {
+    for _ in $(seq 150); do
+        grep -q "hot key: " "$log" && return 0
+        kill -0 "$pid" 2>/dev/null || fail "tarnwick exited at start"
+        sleep 0.1
+    done
+    fail "tarnwick did not finish starting"
 }
 
 # Whether the tray panel of the process $1 (default: the started one) is on screen. The panel is 304

@@ -7,7 +7,7 @@ root=$(mktemp -d)
 export XDG_DATA_HOME="$root/share"
 data="$XDG_DATA_HOME/Tarnwick"
 echo "not a folder" > "$XDG_DATA_HOME"   # the data folder's parent is a file
-QT_LOGGING_RULES="tarnwick.model.debug=true" "$tarnwick" > "$log" 2>&1 &
+QT_LOGGING_RULES="tarnwick.model.debug=true;tarnwick.session.debug=true" "$tarnwick" > "$log" 2>&1 &
 pid=$!
 second="$log.second"
 trap 'finish; rm -rf "$root" "$second"' EXIT
@@ -16,6 +16,7 @@ for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || fail "tarnwick exited at start"
     sleep 0.1
 done
+wait_until_ready
 sleep 1
 kill -0 "$pid" 2>/dev/null || fail "tarnwick exited"
 lines=$(grep -c "^Tarnwick: " "$log" || true)
