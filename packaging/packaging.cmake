@@ -61,9 +61,9 @@ look into the distance every 20 minutes and a longer break every hour. Each
 break is announced by a heads-up card, then covers every monitor with a calm
 break screen.
 .
-A due break waits while a camera or a microphone is in use, while a
-full-screen program is in front, and for up to two minutes while you type;
-time away from the keyboard counts as a break taken. Tarnwick keeps a weekly
+A due break waits while a camera or a microphone is in use or the screen is
+shared, while a full-screen program is in front, and for up to two minutes
+while you type; time away from the keyboard counts as a break taken. Tarnwick keeps a weekly
 summary in two files on your computer and sends nothing anywhere.")
 # Libraries from the ELF files; the QML modules and Qt's X11 platform plugin are loaded at run time,
 # so no library names them.

@@ -556,10 +556,12 @@ QString AppModel::loginItemStatus() {
 }
 
 QVariantMap AppModel::probeSignals() {
+    const std::optional<bool> screen = m_ports.probes.screenShared();
     return {
         {QStringLiteral("camera"), m_ports.probes.cameraInUse()},
         {QStringLiteral("mic"), m_ports.probes.microphoneInUse()},
         {QStringLiteral("fullscreen"), m_ports.probes.frontAppIsFullscreen()},
+        {QStringLiteral("screen"), screen ? QVariant(*screen) : QVariant()},
     };
 }
 

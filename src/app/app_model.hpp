@@ -159,7 +159,8 @@ public:
     void syncLaunchAtLogin();
     // "notRegistered", "enabled", "requiresApproval" or "notFound".
     Q_INVOKABLE QString loginItemStatus();
-    // Runs the three busy probes now: {"camera", "mic", "fullscreen"}, each a bool.
+    // Runs the busy probes now: {"camera", "mic", "fullscreen"}, each a bool, and "screen", a bool
+    // or null where screen sharing cannot be told.
     Q_INVOKABLE QVariantMap probeSignals();
     // Plays the named sound, as a preview.
     Q_INVOKABLE void playSound(const QString& name);

@@ -37,6 +37,9 @@ public:
     virtual bool cameraInUse() = 0;
     virtual bool microphoneInUse() = 0;
     virtual bool frontAppIsFullscreen() = 0;
+    // Whether a screen is being shared with another program (a screencast); nothing where that
+    // cannot be told. A shared screen holds a break as a call does.
+    virtual std::optional<bool> screenShared() { return std::nullopt; }
 };
 
 class SoundPlayer {

@@ -13,7 +13,7 @@ namespace tarnwick::SystemSignals {
 inline constexpr double typingWindow = 1.5;
 
 // A call beats full screen, full screen beats typing. A probe whose setting is off never runs,
-// and the microphone is not asked when the camera already answered.
+// and the microphone is not asked when the camera already answered, nor screen sharing when either did.
 std::optional<BusyReason> busyReason(const Settings& settings, BusyProbes& probes, InputIdle& input);
 
 }  // namespace tarnwick::SystemSignals

@@ -280,7 +280,9 @@ void SettingsViewModel::refresh() {
 
 void SettingsViewModel::probe() {
     const QVariantMap now = m_model.probeSignals();
-    const Live next{now.value("camera").toBool(), now.value("mic").toBool(), now.value("fullscreen").toBool()};
+    const QVariant screen = now.value("screen");
+    const Live next{now.value("camera").toBool(), now.value("mic").toBool(), now.value("fullscreen").toBool(),
+                    screen.isNull() ? std::nullopt : std::optional<bool>(screen.toBool())};
     if (next == m_live) return;
     m_live = next;
     Q_EMIT changed();
@@ -328,7 +330,9 @@ QVariantList SettingsViewModel::liveSignals() const {
                            {"on", on},
                            {"text", QStringLiteral("%1: %2").arg(QLatin1String(name), on ? "on" : "off")}};
     };
-    return {chip("Camera", m_live.camera), chip("Microphone", m_live.mic), chip("Full screen", m_live.fullscreen)};
+    QVariantMap screen = chip("Screen sharing", m_live.screen.value_or(false));
+    if (!m_live.screen) screen["text"] = QStringLiteral("Screen sharing: not detectable here");
+    return {chip("Camera", m_live.camera), chip("Microphone", m_live.mic), chip("Full screen", m_live.fullscreen), screen};
 }
 
 void SettingsViewModel::previewBlink() {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include <QImage>
 #include <QList>
@@ -143,7 +144,7 @@ public:
     QString holdHeading = QStringLiteral("Hold breaks during");
     QString holdFooter = QStringLiteral("A held break gets a fresh heads-up as soon as you're free.");
     QString callsTitle = QStringLiteral("Meetings or calls");
-    QString callsSubtitle = QStringLiteral("When the camera or microphone is on");
+    QString callsSubtitle = QStringLiteral("Camera, microphone or screen sharing in use");
     QString fullscreenTitle = QStringLiteral("Full-screen apps and games");
     QString fullscreenSubtitle = QStringLiteral("Also full-screen video and presentations");
     QString typingTitle = QStringLiteral("Typing");
@@ -424,6 +425,7 @@ private:
     };
     struct Live {
         bool camera = false, mic = false, fullscreen = false;
+        std::optional<bool> screen;  // nothing where screen sharing cannot be told
         bool operator==(const Live&) const = default;
     };
 

@@ -514,15 +514,19 @@ TEST_F(AppModelTest, SettingsWindowActionsReachTheirPorts) {
     model->setSettings(noHolds);
     struct Probe {
         bool camera, microphone, fullscreen;
-    } probeCases[] = {{false, false, false}, {true, false, false}, {false, true, false}, {false, false, true}};
+        std::optional<bool> screen;
+    } probeCases[] = {{false, false, false, std::nullopt}, {true, false, false, false}, {false, true, false, std::nullopt},
+                      {false, false, true, std::nullopt}, {false, false, false, true}};
     for (const auto& p : probeCases) {
-        SCOPED_TRACE(testing::Message() << p.camera << p.microphone << p.fullscreen);
+        SCOPED_TRACE(testing::Message() << p.camera << p.microphone << p.fullscreen << p.screen.has_value());
         probes.camera = p.camera;
         probes.microphone = p.microphone;
         probes.fullscreen = p.fullscreen;
+        probes.screen = p.screen;
         QVariantMap answer;
         ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "probeSignals", Q_RETURN_ARG(QVariantMap, answer)));
-        EXPECT_EQ(answer, (QVariantMap{{"camera", p.camera}, {"mic", p.microphone}, {"fullscreen", p.fullscreen}}));
+        EXPECT_EQ(answer, (QVariantMap{{"camera", p.camera}, {"mic", p.microphone}, {"fullscreen", p.fullscreen},
+                                       {"screen", p.screen ? QVariant(*p.screen) : QVariant()}}));
     }
 
     ASSERT_TRUE(QMetaObject::invokeMethod(model.get(), "playSound", Q_ARG(QString, "Tink")));

@@ -50,7 +50,8 @@ struct FakeInput : InputIdle {
 
 struct FakeProbes : BusyProbes {
     bool camera = false, microphone = false, fullscreen = false;
-    int cameraCalls = 0, microphoneCalls = 0, fullscreenCalls = 0;
+    std::optional<bool> screen;
+    int cameraCalls = 0, microphoneCalls = 0, fullscreenCalls = 0, screenCalls = 0;
     bool cameraInUse() override {
         ++cameraCalls;
         return camera;
@@ -63,7 +64,11 @@ struct FakeProbes : BusyProbes {
         ++fullscreenCalls;
         return fullscreen;
     }
-    int calls() const { return cameraCalls + microphoneCalls + fullscreenCalls; }
+    std::optional<bool> screenShared() override {
+        ++screenCalls;
+        return screen;
+    }
+    int calls() const { return cameraCalls + microphoneCalls + fullscreenCalls + screenCalls; }
 };
 
 struct FakeSounds : SoundPlayer {

@@ -292,23 +292,31 @@ TEST(SettingsWindowModel, LiveSignalsAreProbedOnEachTickOnlyWhileSmartPauseShows
     EXPECT_EQ(w.chip(1), "Microphone: off");
 
     w.vm->setPane("smartPause");
-    EXPECT_EQ(w.probes.calls(), 3) << "probed once as the pane shows";
+    EXPECT_EQ(w.probes.calls(), 4) << "probed once as the pane shows";
     EXPECT_EQ(w.chip(0), "Camera: off");
     EXPECT_EQ(w.chip(1), "Microphone: on");
     EXPECT_EQ(w.chip(2), "Full screen: off");
+    EXPECT_EQ(w.chip(3), "Screen sharing: not detectable here");
     EXPECT_TRUE(w.vm->liveSignals().at(1).toMap().value("on").toBool());
 
     w.probes.microphone = false;
     w.probes.fullscreen = true;
+    w.probes.screen = true;
     w.tick();
-    EXPECT_EQ(w.probes.calls(), 6);
+    EXPECT_EQ(w.probes.calls(), 8);
     EXPECT_EQ(w.chip(1), "Microphone: off");
     EXPECT_EQ(w.chip(2), "Full screen: on");
+    EXPECT_EQ(w.chip(3), "Screen sharing: on");
+    EXPECT_TRUE(w.vm->liveSignals().at(3).toMap().value("on").toBool());
+
+    w.probes.screen = false;
+    w.tick();
+    EXPECT_EQ(w.chip(3), "Screen sharing: off");
 
     w.vm->setPane("general");
     EXPECT_EQ(w.chip(2), "Full screen: off") << "the states go with the pane";
     w.tick();
-    EXPECT_EQ(w.probes.calls(), 6);
+    EXPECT_EQ(w.probes.calls(), 12);
 }
 
 TEST(SettingsWindowModel, ANewSoundPlaysOnceWhileTheSoundsPaneShows) {

@@ -69,12 +69,16 @@ FormPane {
         title: pane.vm.text.nowHeading
         footer: pane.vm.text.nowFooter
         FormRow {
-            objectName: "liveSignals"
-            spacing: 8
-            LiveChip { info: pane.vm.liveSignals[0] }
-            LiveChip { info: pane.vm.liveSignals[1] }
-            LiveChip { info: pane.vm.liveSignals[2] }
-            Item { Layout.fillWidth: true }
+            // The chips wrap onto a second line when they do not fit beside each other.
+            Flow {
+                objectName: "liveSignals"
+                Layout.fillWidth: true
+                spacing: 8
+                LiveChip { info: pane.vm.liveSignals[0] }
+                LiveChip { info: pane.vm.liveSignals[1] }
+                LiveChip { info: pane.vm.liveSignals[2] }
+                LiveChip { info: pane.vm.liveSignals[3] }
+            }
         }
     }
 }
