@@ -44,7 +44,10 @@ bool daemonSocketPresent() {
 
 }  // namespace
 
-bool isVideoSource(const NodeProperties& properties) { return value(properties, PW_KEY_MEDIA_CLASS) == "Video/Source"; }
+bool isVideoSource(const NodeProperties& properties) {
+    const auto mediaClass = value(properties, PW_KEY_MEDIA_CLASS);
+    return mediaClass == "Video/Source" || mediaClass == "Stream/Output/Video";
+}
 
 bool isCaptureDevice(const NodeProperties& properties) {
     if (has(properties, PW_KEY_DEVICE_ID) || has(properties, PW_KEY_DEVICE_API)) return true;

@@ -26,7 +26,9 @@ struct VideoSourceNode {
     bool operator==(const VideoSourceNode&) const = default;
 };
 
-// Whether a node of these properties is a video source: media.class "Video/Source".
+// Whether a node of these properties is a video source: media.class "Video/Source" (as the wlroots
+// portal publishes its casts) or "Stream/Output/Video" (a program's own video stream, as Mutter
+// publishes its casts).
 bool isVideoSource(const NodeProperties& properties);
 
 // Whether a device stands behind the node: a device object (device.id), a device API (device.api,

@@ -5,6 +5,8 @@
     desktop.py inhibit SECONDS          holds KDE's power management idle inhibitor that long
     desktop.py items                    the StatusNotifierItems the watcher has, one a line
     desktop.py fullscreen SECONDS       a native Wayland window (GTK 3), full screen, for that long
+    desktop.py screencast SECONDS       a screen cast of the monitor (GNOME) for that long; prints
+                                        "node ID" once its PipeWire stream is there
     desktop.py activate ITEM [X Y]      Activate on an item ("service/path" as the watcher lists it)
     desktop.py pixels FILE X,Y ...      the colours at those points, "X,Y #rrggbb" a line
     desktop.py window-pixels WIN X,Y .. the same, read from an X11 window's own contents
@@ -267,6 +269,30 @@ def changed(before, after, x0, y0, x1, y1):
         print(*box)
 
 
+def screencast(seconds):
+    """A cast of the monitor through Mutter's own interface, the one the desktop portal uses when a
+    meeting program shares the screen."""
+    if desktop != "gnome":
+        sys.exit(f"no screen cast on '{desktop}' from here")
+    connection = bus()
+    service = "org.gnome.Mutter.ScreenCast"
+    session = call(connection, service, "/org/gnome/Mutter/ScreenCast", service, "CreateSession", ({},),
+                   "(a{sv})").unpack()[0]
+    stream = call(connection, service, session, service + ".Session", "RecordMonitor", ("", {}),
+                  "(sa{sv})").unpack()[0]
+    loop = GLib.MainLoop()
+
+    def added(_connection, _sender, _path, _interface, _signal, parameters):
+        print(f"node {parameters.unpack()[0]}", flush=True)
+
+    connection.signal_subscribe(None, service + ".Stream", "PipeWireStreamAdded", stream, None,
+                                Gio.DBusSignalFlags.NONE, added)
+    call(connection, service, session, service + ".Session", "Start")
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
+    call(connection, service, session, service + ".Session", "Stop")
+
+
 def main(argv):
     if len(argv) < 2:
         sys.exit(__doc__)
@@ -281,6 +307,8 @@ def main(argv):
         items()
     elif verb == "fullscreen":
         fullscreen(float(args[0]))
+    elif verb == "screencast":
+        screencast(float(args[0]))
     elif verb == "activate":
         activate(args[0], *map(int, args[1:3]))
     elif verb == "pixels":

@@ -58,11 +58,12 @@ public:
         }
     }
 
-    // A live test picture published as a video source named `name`, with `extra` properties.
-    void publish(const QString& name, const QString& extra = {}) {
+    // A live test picture published as a video source named `name` of the class `mediaClass`, with
+    // `extra` properties.
+    void publish(const QString& name, const QString& extra = {}, const QString& mediaClass = "Video/Source") {
         start("gst-launch-1.0", {"-q", "videotestsrc", "is-live=true", "!", "video/x-raw,width=64,height=48,framerate=5/1",
                                  "!", "pipewiresink", "mode=provide",
-                                 QStringLiteral("stream-properties=props,media.class=Video/Source,node.name=%1%2").arg(name, extra)});
+                                 QStringLiteral("stream-properties=props,media.class=%1,node.name=%2%3").arg(mediaClass, name, extra)});
         ASSERT_TRUE(waitFor([&] { return ports("-o").contains(name + ":out_0"); })) << "the stream was not published";
     }
 
@@ -124,9 +125,15 @@ TEST(ScreenSharingOnPipeWire, AWatchedScreencastIsSharingAndNothingElseIs) {
     EXPECT_TRUE(answers(watch, false)) << "the consumer went away";
 
     ASSERT_NO_FATAL_FAILURE(rig.publish("tarnwick-test-camera", ",device.api=v4l2"));
-    rig.watch("tarnwick-test-camera");
+    QProcess* cameraViewer = rig.watch("tarnwick-test-camera");
     QThread::msleep(1000);
     EXPECT_EQ(watch.shared(), std::optional<bool>(false)) << "a camera in use is not a shared screen";
+    cameraViewer->kill();
+
+    // GNOME's casts are a program's video stream rather than a source node.
+    ASSERT_NO_FATAL_FAILURE(rig.publish("tarnwick-test-stream", {}, "Stream/Output/Video"));
+    rig.watch("tarnwick-test-stream");
+    EXPECT_TRUE(answers(watch, true)) << "a video stream output by a program, being watched";
     EXPECT_EQ(watch.attempts(), 1);
 }
 

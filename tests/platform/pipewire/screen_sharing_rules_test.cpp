@@ -6,7 +6,9 @@ using namespace tarnwick;
 
 TEST(ScreenSharingRules, OnlyARunningSourceWithNoDeviceBehindItIsASharedScreen) {
     EXPECT_TRUE(isVideoSource({{"media.class", "Video/Source"}}));
-    for (const char* other : {"Audio/Source", "Stream/Input/Video", "Video/Sink", "Video/Source/Virtual", ""}) {
+    EXPECT_TRUE(isVideoSource({{"media.class", "Stream/Output/Video"}})) << "GNOME's casts";
+    for (const char* other : {"Audio/Source", "Stream/Input/Video", "Stream/Output/Audio", "Video/Sink",
+                              "Video/Source/Virtual", ""}) {
         SCOPED_TRACE(other);
         EXPECT_FALSE(isVideoSource({{"media.class", other}}));
     }

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# A real screen cast on GNOME: Mutter's ScreenCast interface (the one the desktop portal uses when a
+# meeting program shares the screen) casts the monitor into PipeWire, a consumer watches it, and a
+# due break is held as for a call; once the consumer stops watching, the break is announced again.
+# GNOME sessions run PipeWire with its session manager; this one starts them in its runtime folder.
+source "$(dirname "$0")/lib.sh"
+write_settings '"naturalBreakMinutes": 10'
+
+pipewire > "$work/pipewire.log" 2>&1 &
+helpers+=("$!")
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/pipewire-0" ] || fail "pipewire did not start: $(cat "$work/pipewire.log")"
+wireplumber > "$work/wireplumber.log" 2>&1 &
+helpers+=("$!")
+
+coproc CAST { desktop_py screencast 300; }
+helpers+=("$CAST_PID")
+read -r -t 10 word node <&"${CAST[0]}" && [ "$word" = node ] || fail "Mutter published no screen cast stream"
+echo "Mutter's cast: $(pw-cli info "$node" | grep -E 'media.class|node.name|media.name' | tr -s ' \n*\t' ' ')"
+# The cast's node as PipeWire lists it now, and whether it runs.
+cast_node() { pw-cli ls Node | awk '/^[[:space:]]*id [0-9]+,/ { id = $2 + 0 } /media.class = "Stream\/Output\/Video"/ { print id; exit }'; }
+running() { local n; n=$(cast_node); [ -n "$n" ] && pw-cli info "$n" | grep -q 'state: "running"'; }
+viewer=
+start_viewer() {
+    gst-launch-1.0 -q pipewiresrc stream-properties="props,node.autoconnect=false,node.name=cast-viewer" ! fakesink \
+        >> "$work/viewer.log" 2>&1 &
+    viewer=$!
+    helpers+=("$viewer")
+    for _ in $(seq 50); do pw-link -i | grep -q cast-viewer:in_0 && break; sleep 0.1; done
+}
+# The viewer linked to the cast; a link made while Mutter still sets its stream up can be dropped,
+# so it is made again (with a new viewer if that one ended) until the cast runs.
+for _ in 1 2 3 4 5; do
+    kill -0 "$viewer" 2> /dev/null || start_viewer
+    pw-link "$(pw-link -o | grep -m 1 ':out_0')" cast-viewer:in_0 2>> "$work/links.log" || true
+    for _ in $(seq 30); do running && break; sleep 0.1; done
+    running && break
+done
+running || fail "the cast did not run with its viewer: $(pw-link -l | tr '\n' ' '); nodes: $(pw-cli ls Node | grep -E 'id |media.class' | tr -s '\n\t ' ' '); $(cat "$work/links.log" "$work/viewer.log")"
+
+start_tarnwick
+if wait_for_log 75 "phase held micro call"; then
+    grep -q "phase onBreak" "$log" && problem "the break began while the screen was cast"
+    for _ in $(seq 30); do grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null && break; sleep 0.1; done
+    grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null || problem "the held break was not recorded held"
+else
+    problem "the break was not held while the screen was cast (log: $(grep phase "$log" | tr '\n' ';'))"
+fi
+
+kill "$viewer"
+for _ in $(seq 100); do sed -n '/phase held micro call/,$p' "$log" | grep -q "phase headsUp micro" && break; sleep 0.1; done
+sed -n '/phase held micro call/,$p' "$log" | grep -q "phase headsUp micro" ||
+    problem "the break was not announced again once the cast had no viewer"
+end_test
