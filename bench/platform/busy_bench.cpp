@@ -1,11 +1,17 @@
-// The busy probes as the model runs them, with 300 other processes holding files open.
-// Run inside scripts/with-desktop.
+// The busy probes as the model runs them, with 300 other processes holding files open and a PipeWire
+// daemon of the bench's own publishing a video source nobody watches. Run inside scripts/with-desktop.
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -57,6 +63,11 @@ void MicrophoneProbe(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(probes->microphoneInUse());
 }
 
+void ScreenSharingProbe(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(probes->screenShared());
+    if (!probes->screenShared()) state.SkipWithError("no PipeWire daemon answered");
+}
+
 void FullscreenProbe(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(probes->frontAppIsFullscreen());
 }
@@ -76,10 +87,38 @@ std::vector<pid_t> spawnHolders(int count) {
     return children;
 }
 
+extern "C" char** environ;
+
+pid_t spawn(std::vector<std::string> arguments) {
+    std::vector<char*> argv;
+    for (auto& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    return posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? child : 0;
+}
+
+std::string pipewireFolder;
+
+// PipeWire with a test picture published on it, in a runtime folder of the bench's own.
+std::vector<pid_t> startPipeWire() {
+    char folder[] = "/tmp/tarnwick-bench-pipewire-XXXXXX";
+    if (!mkdtemp(folder)) return {};
+    pipewireFolder = folder;
+    setenv("PIPEWIRE_RUNTIME_DIR", folder, 1);
+    std::vector<pid_t> started{spawn({"pipewire"})};
+    const auto socket = std::filesystem::path(folder) / "pipewire-0";
+    for (int i = 0; i < 50 && !std::filesystem::exists(socket); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    started.push_back(spawn({"gst-launch-1.0", "-q", "videotestsrc", "is-live=true", "!", "pipewiresink", "mode=provide",
+                             "stream-properties=props,media.class=Video/Source,node.name=bench-cast"}));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    return started;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const auto children = spawnHolders(300);
+    const auto pipewire = startPipeWire();
     int result = 0;
     {
         QGuiApplication app(argc, argv);
@@ -92,6 +131,7 @@ int main(int argc, char** argv) {
                             benchmark::RegisterBenchmark("CameraDescriptorScan", CameraDescriptorScan),
                             benchmark::RegisterBenchmark("CameraProbeWithADeviceNode", CameraProbeWithADeviceNode),
                             benchmark::RegisterBenchmark("MicrophoneProbe", MicrophoneProbe),
+                            benchmark::RegisterBenchmark("ScreenSharingProbe", ScreenSharingProbe),
                             benchmark::RegisterBenchmark("FullscreenProbe", FullscreenProbe)}) {
             bench->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->MinTime(0.3);
         }
@@ -101,5 +141,11 @@ int main(int argc, char** argv) {
     }
     for (pid_t child : children) kill(child, SIGTERM);
     for (pid_t child : children) waitpid(child, nullptr, 0);
+    for (auto it = pipewire.rbegin(); it != pipewire.rend(); ++it) {
+        if (*it <= 0) continue;
+        kill(*it, SIGTERM);
+        waitpid(*it, nullptr, 0);
+    }
+    if (!pipewireFolder.empty()) std::filesystem::remove_all(pipewireFolder);
     return result;
 }

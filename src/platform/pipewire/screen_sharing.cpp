@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -63,8 +62,7 @@ bool screenBeingShared(const std::vector<VideoSourceNode>& nodes) {
 }
 
 // Everything the loop's thread and the asking thread share. The PipeWire objects and the nodes are
-// touched only with the loop's lock held (PipeWire's callbacks run with it held); `latest` and
-// `ended` are the answer, guarded by `mutex`.
+// touched only with the loop's lock held (PipeWire's callbacks run with it held).
 struct ScreenSharingWatch::Shared {
     struct Node {
         Shared* shared = nullptr;
@@ -82,19 +80,9 @@ struct ScreenSharingWatch::Shared {
     std::map<std::uint32_t, std::unique_ptr<Node>> nodes;
     int syncSeq = 0, syncsLeft = 0;
 
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::optional<bool> latest;
-    bool ended = true;
+    WatchedAnswer<bool> answer;
 
-    void publish(std::optional<bool> answer, bool connectionEnded) {
-        {
-            std::lock_guard lock(mutex);
-            latest = answer;
-            ended = connectionEnded;
-        }
-        changed.notify_all();
-    }
+    void publish(std::optional<bool> shared, bool connectionEnded) { answer.publish(shared, connectionEnded); }
 
     // The answer from the nodes known now, once the first listing is complete.
     void publishNodes() {
@@ -183,7 +171,7 @@ struct ScreenSharingWatch::Shared {
 };
 
 ScreenSharingWatch::ScreenSharingWatch(std::chrono::milliseconds firstAnswerBudget, std::chrono::milliseconds retryEvery)
-    : m_budget(firstAnswerBudget), m_retryEvery(retryEvery), m_shared(std::make_unique<Shared>()) {}
+    : m_budget(firstAnswerBudget), m_connect(retryEvery), m_shared(std::make_unique<Shared>()) {}
 
 ScreenSharingWatch::~ScreenSharingWatch() {
     Shared& shared = *m_shared;
@@ -246,20 +234,10 @@ void ScreenSharingWatch::connect() {
 
 std::optional<bool> ScreenSharingWatch::shared() {
     const auto now = std::chrono::steady_clock::now();
-    bool connectNow = m_attempts == 0;
-    if (!connectNow) {
-        std::lock_guard lock(m_shared->mutex);
-        // A daemon that never finished its listing is given up on as well as one that went away.
-        connectNow = !m_shared->latest && now - m_lastAttempt >= m_retryEvery;
-    }
-    if (connectNow) {
-        m_lastAttempt = now;
-        ++m_attempts;
-        connect();
-    }
-    std::unique_lock lock(m_shared->mutex);
-    if (connectNow) m_shared->changed.wait_until(lock, now + m_budget, [this] { return m_shared->latest || m_shared->ended; });
-    return m_shared->latest;
+    // Every new connection is waited for: the daemon may have come back since the last one.
+    const bool connectNow = m_connect.due(m_shared->answer.known(), now);
+    if (connectNow) connect();
+    return m_shared->answer.read(connectNow ? std::optional(now + m_budget) : std::nullopt);
 }
 
 }  // namespace tarnwick

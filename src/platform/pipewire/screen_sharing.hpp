@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/watched_answer.hpp"
+
 namespace tarnwick {
 
 // A PipeWire node's properties, as its info reports them.
@@ -56,15 +58,14 @@ public:
     std::optional<bool> shared();
 
     // How many times a connection was begun; one lasts until the daemon goes away.
-    int attempts() const { return m_attempts; }
+    int attempts() const { return m_connect.attempts(); }
 
 private:
     struct Shared;
     void connect();
 
-    std::chrono::milliseconds m_budget, m_retryEvery;
-    std::chrono::steady_clock::time_point m_lastAttempt;
-    int m_attempts = 0;
+    std::chrono::milliseconds m_budget;
+    ConnectOnAsk m_connect;
     std::unique_ptr<Shared> m_shared;
 };
 

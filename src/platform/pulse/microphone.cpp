@@ -9,11 +9,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 #include <utility>
 
 namespace tarnwick {
@@ -64,27 +62,17 @@ bool otherProcessRecording(const PulseSnapshot& snapshot, std::int64_t ownPid) {
 }
 
 // Everything the server's thread and the asking thread share. The context and the listing in
-// progress are touched only with the loop's lock held (libpulse's callbacks run with it held);
-// `latest` and `ended` are the answer, guarded by `mutex`.
+// progress are touched only with the loop's lock held (libpulse's callbacks run with it held).
 struct MicrophoneWatch::Shared {
     pa_threaded_mainloop* loop = nullptr;
     pa_context* context = nullptr;
     PulseSnapshot listing;
     int listsPending = 0;
     bool listingFailed = false, relistWanted = false;
-
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::optional<PulseSnapshot> latest;
-    bool ended = true;
+    WatchedAnswer<PulseSnapshot> answer;
 
     void publish(std::optional<PulseSnapshot> snapshot, bool connectionEnded) {
-        {
-            std::lock_guard lock(mutex);
-            latest = std::move(snapshot);
-            ended = connectionEnded;
-        }
-        changed.notify_all();
+        answer.publish(std::move(snapshot), connectionEnded);
     }
 
     // Lists the sources and the recording streams anew; the listing is published once both lists end.
@@ -181,7 +169,7 @@ struct MicrophoneWatch::Shared {
 };
 
 MicrophoneWatch::MicrophoneWatch(std::chrono::milliseconds firstAnswerBudget, std::chrono::milliseconds retryEvery)
-    : m_budget(firstAnswerBudget), m_retryEvery(retryEvery), m_shared(std::make_unique<Shared>()) {}
+    : m_budget(firstAnswerBudget), m_connect(retryEvery), m_shared(std::make_unique<Shared>()) {}
 
 MicrophoneWatch::~MicrophoneWatch() {
     if (!m_shared->loop) return;
@@ -223,21 +211,9 @@ void MicrophoneWatch::connect() {
 
 std::optional<PulseSnapshot> MicrophoneWatch::snapshot() {
     const auto now = std::chrono::steady_clock::now();
-    const bool first = m_attempts == 0;
-    bool connectNow = first;
-    if (!first) {
-        std::lock_guard lock(m_shared->mutex);
-        // A server that never finished answering is given up on as well as one that went away.
-        connectNow = !m_shared->latest && now - m_lastAttempt >= m_retryEvery;
-    }
-    if (connectNow) {
-        m_lastAttempt = now;
-        ++m_attempts;
-        connect();
-    }
-    std::unique_lock lock(m_shared->mutex);
-    if (first) m_shared->changed.wait_until(lock, now + m_budget, [this] { return m_shared->latest || m_shared->ended; });
-    return m_shared->latest;
+    const bool first = m_connect.attempts() == 0;
+    if (m_connect.due(m_shared->answer.known(), now)) connect();
+    return m_shared->answer.read(first ? std::optional(now + m_budget) : std::nullopt);
 }
 
 bool MicrophoneWatch::inUse() {

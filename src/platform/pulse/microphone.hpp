@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/watched_answer.hpp"
+
 namespace tarnwick {
 
 inline constexpr std::uint32_t noPulseIndex = 0xFFFFFFFFu;  // the server's "invalid index"
@@ -68,15 +70,14 @@ public:
     bool inUse();
 
     // How many times a connection was begun; one lasts until the server goes away.
-    int attempts() const { return m_attempts; }
+    int attempts() const { return m_connect.attempts(); }
 
 private:
     struct Shared;
     void connect();
 
-    std::chrono::milliseconds m_budget, m_retryEvery;
-    std::chrono::steady_clock::time_point m_lastAttempt;
-    int m_attempts = 0;
+    std::chrono::milliseconds m_budget;
+    ConnectOnAsk m_connect;
     std::unique_ptr<Shared> m_shared;
 };
 
