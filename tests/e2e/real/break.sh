@@ -25,13 +25,7 @@ echo "xterm: $(xdotool getwindowgeometry "$term_window" | tr -s '\n ' ' ')"
 xprop -id "$term_window" _NET_WM_STATE
 xprop -root _NET_ACTIVE_WINDOW
 
-if wait_for_log 60 "phase held micro fullscreen"; then
-    grep -q "phase onBreak" "$log" && problem "the break began while the full-screen window was in front"
-    for _ in $(seq 30); do grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null && break; sleep 0.1; done
-    grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null || problem "the hold was not recorded in the history"
-else
-    problem "the break was not held while a full-screen xterm was in front (phases: $(grep -o 'phase .*' "$log" | tr '\n' ',')); xterm: $(describe_window "$term_window" | tr '\n' ' ')"
-fi
+expect_held 60 fullscreen "the full-screen window was in front" "xterm: $(describe_window "$term_window" | tr '\n' ' ')"
 announced=$(grep -c "phase headsUp micro" "$log" || true)
 kill "$term"
 wait "$term" 2> /dev/null || true

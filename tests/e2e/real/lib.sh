@@ -152,6 +152,20 @@ wait_for_log() {
     return 1
 }
 
+# Waits up to $1 s for the due break to be held for the reason $2 (fullscreen, call) while $3 (what
+# holds it, as words), then for the hold's record; a problem, with $4 added, when either is missing
+# or the break began anyway.
+expect_held() {
+    local seconds=$1 reason=$2 while=$3 more=${4:-}
+    if wait_for_log "$seconds" "phase held micro $reason"; then
+        grep -q "phase onBreak" "$log" && problem "the break began while $while"
+        for _ in $(seq 30); do grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null && break; sleep 0.1; done
+        grep -q '"outcome": "held"' "$data/history.json" 2> /dev/null || problem "the hold was not recorded in the history"
+    else
+        problem "the break was not held while $while (phases: $(grep -o 'phase .*' "$log" | tr '\n' ','))${more:+; $more}"
+    fi
+}
+
 # Failures gathered while a test goes on, so that one run reports every one of them.
 problems=()
 problem() { echo "PROBLEM: $*" >&2; problems+=("$*"); }
