@@ -28,12 +28,15 @@ start_viewer() {
     helpers+=("$viewer")
     for _ in $(seq 50); do pw-link -i | grep -q cast-viewer:in_0 && break; sleep 0.1; done
 }
-# The viewer linked to the cast; a link made while Mutter still sets its stream up can be dropped,
-# so it is made again (with a new viewer if that one ended) until the cast runs.
+# The viewer linked to the cast. A link made while Mutter still sets its stream up can be dropped,
+# or the viewer left without a format (the cast runs a moment, then stops): each try starts a fresh
+# viewer and links it, until the cast still runs a second after it started to.
 for _ in 1 2 3 4 5; do
-    kill -0 "$viewer" 2> /dev/null || start_viewer
+    if [ -n "$viewer" ]; then kill "$viewer" 2> /dev/null || true; wait "$viewer" 2> /dev/null || true; fi
+    start_viewer
     pw-link "$(pw-link -o | grep -m 1 ':out_0')" cast-viewer:in_0 2>> "$work/links.log" || true
     for _ in $(seq 30); do running && break; sleep 0.1; done
+    sleep 1
     running && break
 done
 running || fail "the cast did not run with its viewer: $(pw-link -l | tr '\n' ' '); nodes: $(pw-cli ls Node | grep -E 'id |media.class' | tr -s '\n\t ' ' '); $(cat "$work/links.log" "$work/viewer.log")"
