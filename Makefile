@@ -3,7 +3,7 @@ PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench asan fuzz package demo footprint clean
+.PHONY: all deps configure build test run bench asan fuzz package demo footprint translations clean
 
 all: build
 
@@ -27,6 +27,10 @@ test: build
 
 fuzz: deps
 	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
+
+# After texts change: new texts into translations/*.ts, unfinished until translated.
+translations: deps
+	@scripts/update-translations
 
 run: build
 	@if [ -x $(BUILD_DIR)/tarnwick ]; then exec $(BUILD_DIR)/tarnwick; \

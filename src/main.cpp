@@ -32,6 +32,7 @@
 #include "platform/xwayland_wait.hpp"
 #include "platform/x11/display_check.hpp"
 #include "ui/app_delegate.hpp"
+#include "ui/i18n/language.hpp"
 
 #ifndef TARNWICK_VERSION
 #define TARNWICK_VERSION "dev"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    tarnwick::i18n::installTranslations(app);
     quitOnSignals(app);
 
     using namespace tarnwick;

@@ -3,13 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "ui/hours_status.hpp"
+#include "ui/i18n/core_text.hpp"
 #include "ui/menu_bar_view_model.hpp"
 #include "ui/view_text.hpp"
 
 namespace tarnwick {
 
 namespace {
+
+// The sentence is for people (a bar shows it), in the interface's language; the other values are
+// for scripts and stay as they are.
+struct StatusTr {
+    Q_DECLARE_TR_FUNCTIONS(Status)
+};
 
 quint32 count(qint64 n) { return quint32(std::clamp<qint64>(n, 0, qint64(UINT32_MAX))); }
 
@@ -25,14 +34,19 @@ QString statusSentence(const AppModel& model) {
     const Phase& phase = model.phase();
     if (std::holds_alternative<phase::Working>(phase)) {
         const QString countdown = phaseText(model);
-        return countdown.isEmpty() ? label : label + u' ' + countdown;
+        //: %1 is the tray's status ("Next eye break in"), %2 its countdown ("12m")
+        return countdown.isEmpty() ? label : StatusTr::tr("%1 %2").arg(label, countdown);
     }
-    if (std::holds_alternative<phase::HeadsUp>(phase)) return label + QStringLiteral(" in ") + phaseText(model);
-    if (std::holds_alternative<phase::Held>(phase)) return label + QStringLiteral(": ") + model.heldLabel();
-    if (auto* p = std::get_if<phase::OnBreak>(&phase)) return label + QStringLiteral(" until ") + view::localTime(p->endsAt);
-    if (auto hours = hoursPause(model)) return hours->label + u' ' + hours->value;
+    //: %1 is "Eye break starting" or "Long break starting", %2 the time left ("10s")
+    if (std::holds_alternative<phase::HeadsUp>(phase)) return StatusTr::tr("%1 in %2").arg(label, phaseText(model));
+    //: %1 is "Break held", %2 the reason ("You're on a call")
+    if (std::holds_alternative<phase::Held>(phase)) return StatusTr::tr("%1: %2").arg(label, i18n::coreText(model.heldLabel().toStdString()));
+    //: %1 is "Eye break" or "Long break", %2 the time of day it ends
+    if (auto* p = std::get_if<phase::OnBreak>(&phase)) return StatusTr::tr("%1 until %2").arg(label, view::localTime(p->endsAt));
+    if (auto hours = hoursPause(model)) return hours->sentence;
     const auto& paused = std::get<phase::Paused>(phase);
-    return label + u' ' + view::localTime(paused.until);
+    //: %1 is "Paused until", %2 a time of day
+    return StatusTr::tr("%1 %2").arg(label, view::localTime(paused.until));
 }
 
 ControlValues controlValues(const AppModel& model) {

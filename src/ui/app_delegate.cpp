@@ -18,6 +18,9 @@
 namespace tarnwick {
 
 namespace {
+struct AppTr {
+    Q_DECLARE_TR_FUNCTIONS(App)
+};
 Q_LOGGING_CATEGORY(lcSession, "tarnwick.session", QtInfoMsg)
 }  // namespace
 
@@ -54,10 +57,10 @@ void AppDelegate::launch() {
                                             if (m_liveFacts) m_liveFacts(facts);
                                             return facts;
                                         }),
-                     {QStringLiteral("stats"), QStringLiteral("StatsWindow.qml"), QStringLiteral("Tarnwick Stats"),
+                     {QStringLiteral("stats"), QStringLiteral("StatsWindow.qml"), AppTr::tr("Tarnwick Stats"),
                       QSize(760, 560), QSize(760, 560), modelOnly},
                      {QStringLiteral("onboarding"), QStringLiteral("OnboardingWindow.qml"),
-                      QStringLiteral("Welcome to Tarnwick"), QSize(640, 560), QSize(640, 560), modelOnly},
+                      AppTr::tr("Welcome to Tarnwick"), QSize(640, 560), QSize(640, 560), modelOnly},
                  });
 
     // An open window may show seconds (the live signals, a countdown): the model ticks every second
@@ -76,7 +79,8 @@ void AppDelegate::launch() {
     m_facts.hotKey = HotKeySource::xGrab;
     qCDebug(lcSession).noquote() << "hot key: X key grab" << (m_facts.wayland ? "until the desktop portal binds it" : "");
     if (m_facts.wayland) {
-        m_portalHotKey = std::make_unique<PortalHotKey>(QDBusConnection::sessionBus(), QStringLiteral("Take an eye break now"),
+        //: The global shortcut's description, shown in the desktop's shortcut settings
+        m_portalHotKey = std::make_unique<PortalHotKey>(QDBusConnection::sessionBus(), AppTr::tr("Take an eye break now"),
                                                         QStringLiteral("CTRL+ALT+b"),
                                                         [this] { m_model.takeBreak(BreakKind::micro); });
         QObject::connect(m_portalHotKey.get(), &PortalHotKey::stateChanged, m_portalHotKey.get(),

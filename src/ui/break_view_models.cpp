@@ -1,21 +1,43 @@
 #include "ui/break_view_models.hpp"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
+#include <QCoreApplication>
 
 #include "core/format.hpp"
+#include "ui/i18n/core_text.hpp"
 #include "ui/view_text.hpp"
 
 namespace tarnwick {
 
 namespace {
 
+struct BreakTr {
+    Q_DECLARE_TR_FUNCTIONS(Break)
+};
+
 constexpr double pointerLeadSeconds = 5;
 constexpr double minimumHeadsUpSeconds = 5;
 
 using view::text;
 using view::whole;
+
+// A count as the translation system takes it.
+int count(qint64 n) { return int(std::clamp<qint64>(n, INT_MIN, INT_MAX)); }
+
+// Whether the break's subtitle is the core's own, to be shown translated: the user's messages
+// replace an eye break's subtitle whenever one is not blank, and are shown as written. The model
+// picks the copy seeded by the break's start second; without messages that pick is the built-in one.
+bool builtInSubtitle(const phase::OnBreak& onBreak, const BreakCopy& copy, const Settings& settings) {
+    if (onBreak.kind == BreakKind::micro) {
+        for (const std::string& message : settings.customMessages) {
+            if (!QString::fromStdString(message).trimmed().isEmpty()) return false;
+        }
+    }
+    return copy.subtitle == BreakCopy::pick(onBreak.kind, whole(epochSeconds(onBreak.startedAt)), {}).subtitle;
+}
 
 // Every model signal that can move a value the break views show.
 template <class ViewModel>
@@ -37,8 +59,8 @@ bool pointerCountdownShown(const Phase& phase, Instant now) {
 }
 
 QString reminderText(const QString& kind) {
-    if (kind == u"blink") return QStringLiteral("Blink slowly");
-    if (kind == u"posture") return QStringLiteral("Sit up straight");
+    if (kind == u"blink") return BreakTr::tr("Blink slowly");
+    if (kind == u"posture") return BreakTr::tr("Sit up straight");
     return {};
 }
 
@@ -54,14 +76,15 @@ BreakViewModel::Values BreakViewModel::compute() const {
     v.hardcore = settings.enforcement == BreakEnforcement::hardcore;
     v.showEscapeHint = !v.hardcore;
     if (v.hardcore) {
-        v.hintText = QStringLiteral("Hardcore mode: this break can't be skipped");
+        v.hintText = tr("Hardcore mode: this break can't be skipped");
     } else {
-        v.hintText = view::counted(m_model.skipsLeftThisWeek(), "skip", "skips") + QStringLiteral(" left this week");
+        v.hintText = tr("%n skips left this week", nullptr, count(m_model.skipsLeftThisWeek()));
     }
 
     const SkipState& skipState = m_model.skipState();
     if (auto* wait = std::get_if<skip::Wait>(&skipState)) {
-        v.waitText = QString::asprintf("Skip in %llds", static_cast<long long>(wait->seconds));
+        //: %1 is a number of seconds
+        v.waitText = tr("Skip in %1s").arg(wait->seconds);
     }
     v.canSkip = std::holds_alternative<skip::Available>(skipState);
 
@@ -72,12 +95,20 @@ BreakViewModel::Values BreakViewModel::compute() const {
 
     const Instant now = m_model.now();
     v.clockText = view::localTime(now);
-    v.title = text(copy->title);
-    v.subtitle = text(copy->subtitle);
+    v.title = i18n::coreText(copy->title);
+    v.subtitle = builtInSubtitle(*onBreak, *copy, settings) ? i18n::coreText(copy->subtitle) : text(copy->subtitle);
     const double remaining = (onBreak->endsAt - now).count();
     v.countdownText = text(format::countdown(remaining));
     v.secondsLeft = std::max<qint64>(whole(remaining), 0);
     return v;
+}
+
+BreakViewModel::EscapeHint BreakViewModel::escapeHint() {
+    //: %1 is the Escape key, drawn as a key cap between the words
+    const QString sentence = tr("Press %1 twice to skip the break");
+    const qsizetype key = sentence.indexOf(u"%1");
+    if (key < 0) return {sentence, {}};
+    return {sentence.left(key).trimmed(), sentence.mid(key + 2).trimmed()};
 }
 
 void BreakViewModel::refresh() {
@@ -114,16 +145,17 @@ HeadsUpViewModel::Values HeadsUpViewModel::compute() const {
     v.waiting = remaining <= 0;
     v.secondsLeft = std::max<qint64>(whole(remaining), 0);
     if (v.waiting) {
-        v.bigText = QStringLiteral("Any second now");
-        v.smallText = QStringLiteral("Waiting for a pause in your typing.");
+        v.bigText = tr("Any second now");
+        v.smallText = tr("Waiting for a pause in your typing.");
     } else {
         v.bigText = text(format::countdown(remaining));
         v.smallText = headsUp->kind == BreakKind::long_
-                          ? QStringLiteral("A longer break is next. A good moment to stand up.")
-                          : QStringLiteral("Almost time. Wrap up what you're doing.");
+                          ? tr("A longer break is next. A good moment to stand up.")
+                          : tr("Almost time. Wrap up what you're doing.");
     }
     const qint64 pointerSeconds = std::max<qint64>(whole(std::ceil(remaining)), 1);
-    v.pointerText = QString::asprintf("Starting break in %lld", static_cast<long long>(pointerSeconds));
+    //: %n is the number of seconds left
+    v.pointerText = tr("Starting break in %n", nullptr, count(pointerSeconds));
     return v;
 }
 
@@ -135,7 +167,10 @@ void HeadsUpViewModel::refresh() {
 }
 
 QStringList HeadsUpViewModel::snoozeLabels() const {
-    return {QStringLiteral("+1m"), QStringLiteral("+5m"), QStringLiteral("+15m")};
+    QStringList labels;
+    //: Put the break off by %1 minutes
+    for (int minutes : snoozeMinutes()) labels.append(tr("+%1m", "snooze, minutes short").arg(minutes));
+    return labels;
 }
 
 void HeadsUpViewModel::skip() { m_model.skip(); }

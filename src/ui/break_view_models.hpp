@@ -55,9 +55,12 @@ public:
     bool hardcore() const { return m_values.hardcore; }
     QString hintText() const { return m_values.hintText; }
     bool showEscapeHint() const { return m_values.showEscapeHint; }
-    QString pressText() const { return QStringLiteral("Press"); }
-    QString escKey() const { return QStringLiteral("esc"); }
-    QString twiceText() const { return QStringLiteral("twice to skip the break"); }
+    // The escape hint, "Press [esc] twice to skip the break": one sentence, its words before and
+    // after the key cap.
+    QString pressText() const { return escapeHint().before; }
+    //: The label on the key cap of the Escape key
+    QString escKey() const { return tr("esc"); }
+    QString twiceText() const { return escapeHint().after; }
 
     // Skips only if skipping is available as the press lands; a stale button does nothing.
     Q_INVOKABLE void skip();
@@ -68,6 +71,11 @@ Q_SIGNALS:
     void changed();
 
 private:
+    struct EscapeHint {
+        QString before, after;
+    };
+    static EscapeHint escapeHint();
+
     struct Values {
         bool visible = false;
         QString clockText, title, subtitle, countdownText;
@@ -118,8 +126,8 @@ public:
     QString smallText() const { return m_values.smallText; }
     bool showClose() const { return m_values.showClose; }
     QString pointerText() const { return m_values.pointerText; }  // "Starting break in 5", never 0
-    QString closeLabel() const { return QStringLiteral("Skip this break"); }
-    QString startNowText() const { return QStringLiteral("Start this break now"); }
+    QString closeLabel() const { return tr("Skip this break"); }
+    QString startNowText() const { return tr("Start this break now"); }
     QStringList snoozeLabels() const;
     QList<int> snoozeMinutes() const { return {1, 5, 15}; }
 

@@ -1,15 +1,24 @@
 #include "ui/menu_bar_view_model.hpp"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+
+#include <QCoreApplication>
 
 #include "core/format.hpp"
 #include "ui/hours_status.hpp"
+#include "ui/i18n/core_text.hpp"
 #include "ui/view_text.hpp"
 
 namespace tarnwick {
 
 namespace {
+
+struct MenuBarTr {
+    Q_DECLARE_TR_FUNCTIONS(MenuBar)
+};
 
 constexpr double halfHourSeconds = 1800, hourSeconds = 3600;
 
@@ -19,6 +28,14 @@ using view::whole;
 
 QString clockUntil(Instant at, Instant now) { return text(format::clock((at - now).count())); }
 
+// format::shortDuration in the user's language: whole seconds rounded up, never below zero, as
+// "59s" below a minute, else whole minutes rounded up, "2m".
+QString shortDuration(double seconds) {
+    const std::int64_t s = std::isfinite(seconds) && seconds > 0 ? std::int64_t(std::ceil(std::min(seconds, 1e15))) : 0;
+    if (s < 60) return MenuBarTr::tr("%1s", "seconds, short").arg(s);
+    return MenuBarTr::tr("%1m", "minutes, short").arg((s + 59) / 60);
+}
+
 struct Status {
     QString label, value, detail;
 };
@@ -26,38 +43,39 @@ struct Status {
 Status workingStatus(const AppModel& model) {
     const auto next = model.scheduler().nextBreak();
     if (!next) {
-        return {QStringLiteral("Breaks are off"), QStringLiteral("\u2014"),
-                QStringLiteral("Turn them on in Settings.")};
+        return {MenuBarTr::tr("Breaks are off"), QStringLiteral("\u2014"), MenuBarTr::tr("Turn them on in Settings.")};
     }
     const QString value = clockUntil(next->at, model.now());
-    if (next->kind == BreakKind::long_) return {QStringLiteral("Long break in"), value, hoursResumeNote(model)};
+    if (next->kind == BreakKind::long_) return {MenuBarTr::tr("Long break in"), value, hoursResumeNote(model)};
     QString detail = hoursResumeNote(model);
     if (detail.isEmpty() && model.settings().longEnabled) {
-        detail = QStringLiteral("Long break at ") + localTime(model.scheduler().nextLong());
+        //: %1 is a time of day, e.g. 15:45
+        detail = MenuBarTr::tr("Long break at %1").arg(localTime(model.scheduler().nextLong()));
     }
-    return {QStringLiteral("Next eye break in"), value, detail};
+    return {MenuBarTr::tr("Next eye break in"), value, detail};
 }
 
 Status status(const AppModel& model) {
     const Instant now = model.now();
     const Phase& phase = model.phase();
     if (auto* p = std::get_if<phase::HeadsUp>(&phase)) {
-        return {p->kind == BreakKind::long_ ? QStringLiteral("Long break starting")
-                                            : QStringLiteral("Eye break starting"),
+        return {p->kind == BreakKind::long_ ? MenuBarTr::tr("Long break starting")
+                                            : MenuBarTr::tr("Eye break starting"),
                 clockUntil(p->breakAt, now), {}};
     }
     if (auto* p = std::get_if<phase::Held>(&phase)) {
         const qint64 minutes = whole(std::trunc((now - p->since).count() / 60.0));
-        return {QStringLiteral("Break held"), text(label(p->reason)),
-                QStringLiteral("You'll get a heads-up when you're free. Held for %1 min.").arg(minutes)};
+        return {MenuBarTr::tr("Break held"), i18n::coreText(label(p->reason)),
+                MenuBarTr::tr("You'll get a heads-up when you're free. Held for %n min.", nullptr,
+                              int(std::clamp<qint64>(minutes, INT_MIN, INT_MAX)))};
     }
     if (auto* p = std::get_if<phase::OnBreak>(&phase)) {
-        return {p->kind == BreakKind::long_ ? QStringLiteral("Long break") : QStringLiteral("Eye break"),
+        return {p->kind == BreakKind::long_ ? MenuBarTr::tr("Long break") : MenuBarTr::tr("Eye break"),
                 clockUntil(p->endsAt, now), {}};
     }
     if (auto hours = hoursPause(model)) return {hours->label, hours->value, hours->detail};
     if (auto* p = std::get_if<phase::Paused>(&phase)) {
-        return {QStringLiteral("Paused until"), localTime(p->until), {}};
+        return {MenuBarTr::tr("Paused until"), localTime(p->until), {}};
     }
     return workingStatus(model);
 }
@@ -72,14 +90,15 @@ QString phaseText(const AppModel& model) {
     const Phase& phase = model.phase();
     if (std::holds_alternative<phase::Working>(phase)) {
         const auto next = model.scheduler().nextBreak();
-        return next ? text(format::shortDuration((next->at - model.now()).count())) : QString();
+        return next ? shortDuration((next->at - model.now()).count()) : QString();
     }
-    if (auto* p = std::get_if<phase::HeadsUp>(&phase)) {
-        return text(format::shortDuration((p->breakAt - model.now()).count()));
-    }
-    if (std::holds_alternative<phase::Held>(phase)) return QStringLiteral("Held");
-    if (std::holds_alternative<phase::OnBreak>(phase)) return QStringLiteral("Break");
-    return QStringLiteral("Paused");
+    if (auto* p = std::get_if<phase::HeadsUp>(&phase)) return shortDuration((p->breakAt - model.now()).count());
+    //: The tray's state while a break waits for the user to be free
+    if (std::holds_alternative<phase::Held>(phase)) return MenuBarTr::tr("Held");
+    //: The tray's state during a break
+    if (std::holds_alternative<phase::OnBreak>(phase)) return MenuBarTr::tr("Break");
+    //: The tray's state while breaks are paused
+    return MenuBarTr::tr("Paused");
 }
 
 Instant phaseTextSteadyUntil(const AppModel& model) {
@@ -117,8 +136,12 @@ TrayTitle trayTitle(const AppModel& model) {
 }
 
 QString trayAccessibleLabel(const AppModel& model) {
-    if (auto hours = hoursPause(model)) return QStringLiteral("Tarnwick: ") + hours->label + u' ' + hours->value;
-    return QStringLiteral("Tarnwick: ") + phaseText(model);
+    if (auto hours = hoursPause(model)) {
+        //: The tray's tooltip: %1 is a status such as "Off until", %2 a time such as "09:00" or "Tue 09:00"
+        return MenuBarTr::tr("Tarnwick: %1 %2").arg(hours->label, hours->value);
+    }
+    //: The tray's tooltip: %1 is the time to the next break ("4m", "59s") or a state ("Held", "Paused")
+    return MenuBarTr::tr("Tarnwick: %1").arg(phaseText(model));
 }
 
 QString statusLabel(const AppModel& model) { return status(model).label; }
@@ -143,7 +166,7 @@ MenuBarViewModel::Values MenuBarViewModel::compute() const {
     // A hidden bar's fill would otherwise move every tick while paused or on a break.
     v.progress = v.showProgress ? m_model.nextBreakProgress() : 0.0;
     const bool pending = breakPending(phase);
-    v.firstTileTitle = pending ? QStringLiteral("Start break now") : QStringLiteral("Eye break now");
+    v.firstTileTitle = pending ? tr("Start break now") : tr("Eye break now");
     v.firstTileSymbol = pending ? QStringLiteral("play.fill") : QStringLiteral("eye.fill");
     v.paused = std::holds_alternative<phase::Paused>(phase);
     v.todayTaken = m_model.today().taken;
@@ -168,7 +191,7 @@ void MenuBarViewModel::refresh() {
 }
 
 QStringList MenuBarViewModel::pauseChips() const {
-    return {QStringLiteral("30 min"), QStringLiteral("1 hour"), QStringLiteral("Until tomorrow")};
+    return {tr("30 min"), tr("1 hour"), tr("Until tomorrow")};
 }
 
 void MenuBarViewModel::firstTile() {

@@ -32,7 +32,7 @@ struct TrayTitle {
     bool operator==(const TrayTitle&) const = default;
 };
 TrayTitle trayTitle(const AppModel& model);
-// "Tarnwick: " and the phase text, whether or not the title shows.
+// "Tarnwick: " and the phase text (or the working hours' status), whether or not the title shows.
 QString trayAccessibleLabel(const AppModel& model);
 // The panel's status label: "Next eye break in", "Long break starting", "Break held", "Paused until",
 // "Breaks are off" and so on, by phase and next break.
@@ -60,9 +60,10 @@ class MenuBarViewModel : public QObject {
     Q_PROPERTY(int todayTaken READ todayTaken NOTIFY changed)
     Q_PROPERTY(int todaySkipped READ todaySkipped NOTIFY changed)
     Q_PROPERTY(int streak READ streak NOTIFY changed)
-    Q_PROPERTY(QString takenCaption READ takenCaption CONSTANT)
-    Q_PROPERTY(QString skippedCaption READ skippedCaption CONSTANT)
-    Q_PROPERTY(QString streakCaption READ streakCaption CONSTANT)
+    // Each caption agrees with its count, as some languages need.
+    Q_PROPERTY(QString takenCaption READ takenCaption NOTIFY changed)
+    Q_PROPERTY(QString skippedCaption READ skippedCaption NOTIFY changed)
+    Q_PROPERTY(QString streakCaption READ streakCaption NOTIFY changed)
     Q_PROPERTY(QString statsTitle READ statsTitle CONSTANT)
     Q_PROPERTY(QString settingsTitle READ settingsTitle CONSTANT)
     Q_PROPERTY(QString quitTitle READ quitTitle CONSTANT)
@@ -79,22 +80,25 @@ public:
     // "Start break now" while a break is announced or held, "Eye break now" otherwise.
     QString firstTileTitle() const { return m_values.firstTileTitle; }
     QString firstTileSymbol() const { return m_values.firstTileSymbol; }
-    QString longTileTitle() const { return QStringLiteral("Long break now"); }
+    QString longTileTitle() const { return tr("Long break now"); }
     QString longTileSymbol() const { return QStringLiteral("figure.walk"); }
     // While paused the view offers resuming in place of the pause row.
     bool paused() const { return m_values.paused; }
-    QString resumeText() const { return QStringLiteral("Resume breaks"); }
-    QString pauseText() const { return QStringLiteral("Pause"); }
+    QString resumeText() const { return tr("Resume breaks"); }
+    QString pauseText() const { return tr("Pause"); }
     QStringList pauseChips() const;
     int todayTaken() const { return int(std::min<qint64>(m_values.todayTaken, INT_MAX)); }
     int todaySkipped() const { return int(std::min<qint64>(m_values.todaySkipped, INT_MAX)); }
     int streak() const { return int(std::min<qint64>(m_values.streak, INT_MAX)); }
-    QString takenCaption() const { return QStringLiteral("taken today"); }
-    QString skippedCaption() const { return QStringLiteral("skipped"); }
-    QString streakCaption() const { return QStringLiteral("day streak"); }
-    QString statsTitle() const { return QStringLiteral("Stats"); }
-    QString settingsTitle() const { return QStringLiteral("Settings"); }
-    QString quitTitle() const { return QStringLiteral("Quit"); }
+    //: Under the number of breaks taken today
+    QString takenCaption() const { return tr("taken today", nullptr, todayTaken()); }
+    //: Under the number of breaks skipped today
+    QString skippedCaption() const { return tr("skipped", nullptr, todaySkipped()); }
+    //: Under the number of days in a row with most breaks taken
+    QString streakCaption() const { return tr("day streak", nullptr, streak()); }
+    QString statsTitle() const { return tr("Stats"); }
+    QString settingsTitle() const { return tr("Settings"); }
+    QString quitTitle() const { return tr("Quit"); }
 
     // Starts the announced or held break at once; otherwise takes an eye break. Then asks to close.
     // While inactive (the panel is hidden) the values are not followed, so a hidden panel costs

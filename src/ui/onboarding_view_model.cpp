@@ -1,11 +1,24 @@
 #include "ui/onboarding_view_model.hpp"
 
+#include <algorithm>
+#include <climits>
+
+#include <QCoreApplication>
 #include <QVariantMap>
 
 #include "platform/imaging/backdrops.hpp"
+#include "ui/i18n/core_text.hpp"
 #include "ui/view_text.hpp"
 
 namespace tarnwick {
+
+namespace {
+
+struct OnboardingTr {
+    Q_DECLARE_TR_FUNCTIONS(Onboarding)
+};
+
+}  // namespace
 
 using view::text;
 
@@ -13,7 +26,8 @@ QString firstBreakText(Preset preset) {
     Settings fresh;
     apply(preset, fresh);
     const std::int64_t minutes = fresh.microEnabled ? fresh.microEveryMinutes : fresh.longEveryMinutes;
-    return QStringLiteral("Your first break is in %1 minutes.").arg(minutes);
+    return OnboardingTr::tr("Your first break is in %n minutes.", nullptr,
+                            int(std::clamp<std::int64_t>(minutes, INT_MIN, INT_MAX)));
 }
 
 OnboardingViewModel::OnboardingViewModel(QObject* parent) : QObject(parent) {}
@@ -24,14 +38,14 @@ void OnboardingViewModel::setModel(AppModel* model) {
     Q_EMIT modelChanged();
 }
 
-QString OnboardingViewModel::stepText() const { return QStringLiteral("Step %1 of %2").arg(m_step).arg(stepCount()); }
+QString OnboardingViewModel::stepText() const { return tr("Step %1 of %2").arg(m_step).arg(stepCount()); }
 
 QString OnboardingViewModel::primaryText() const {
-    return m_step < stepCount() ? QStringLiteral("Continue") : QStringLiteral("Start Tarnwick");
+    return m_step < stepCount() ? tr("Continue") : tr("Start Tarnwick");
 }
 
 QString OnboardingViewModel::welcomeText() const {
-    return QStringLiteral("Eye breaks that wait for the right moment. How often should we remind you?");
+    return tr("Eye breaks that wait for the right moment. How often should we remind you?");
 }
 
 QVariantList OnboardingViewModel::presets() const {
@@ -39,9 +53,9 @@ QVariantList OnboardingViewModel::presets() const {
     for (Preset preset : allPresets) {
         rows.append(QVariantMap{
             {QStringLiteral("id"), text(id(preset))},
-            {QStringLiteral("name"), text(name(preset))},
-            {QStringLiteral("summary"), text(summary(preset))},
-            {QStringLiteral("tag"), text(tag(preset))},
+            {QStringLiteral("name"), i18n::coreText(name(preset))},
+            {QStringLiteral("summary"), i18n::coreText(summary(preset))},
+            {QStringLiteral("tag"), i18n::coreText(tag(preset))},
         });
     }
     return rows;
@@ -56,17 +70,16 @@ void OnboardingViewModel::choosePreset(int index) {
 }
 
 QString OnboardingViewModel::busyText() const {
-    return QStringLiteral("No permissions needed. Tarnwick only checks whether the camera or mic is on and whether "
-                          "an app is full screen. Nothing is recorded.");
+    return tr("No permissions needed. Tarnwick only checks whether the camera or mic is on and whether "
+              "an app is full screen. Nothing is recorded.");
 }
 
 QVariantList OnboardingViewModel::chips() const {
-    const auto chip = [](const char* title, const char* symbol) {
-        return QVariantMap{{QStringLiteral("title"), QString::fromUtf8(title)},
-                           {QStringLiteral("symbol"), QString::fromLatin1(symbol)}};
+    const auto chip = [](const QString& title, const char* symbol) {
+        return QVariantMap{{QStringLiteral("title"), title}, {QStringLiteral("symbol"), QString::fromLatin1(symbol)}};
     };
-    return {chip("Meetings or calls", "video.fill"), chip("Full-screen games", "gamecontroller.fill"),
-            chip("Typing", "keyboard.fill")};
+    return {chip(tr("Meetings or calls"), "video.fill"), chip(tr("Full-screen games"), "gamecontroller.fill"),
+            chip(tr("Typing"), "keyboard.fill")};
 }
 
 void OnboardingViewModel::setLaunchAtLogin(bool on) {
@@ -76,17 +89,17 @@ void OnboardingViewModel::setLaunchAtLogin(bool on) {
 }
 
 QString OnboardingViewModel::doneText() const {
-    return QStringLiteral("Tarnwick lives in your system tray. ") + chosenFirstBreakText();
+    //: %1 is the sentence that tells when the first break comes, e.g. "Your first break is in 20 minutes."
+    return tr("Tarnwick lives in your system tray. %1").arg(chosenFirstBreakText());
 }
 
 QVariantList OnboardingViewModel::tips() const {
-    const auto tip = [](const char* symbol, const char* line) {
-        return QVariantMap{{QStringLiteral("symbol"), QString::fromLatin1(symbol)},
-                           {QStringLiteral("text"), QString::fromUtf8(line)}};
+    const auto tip = [](const char* symbol, const QString& line) {
+        return QVariantMap{{QStringLiteral("symbol"), QString::fromLatin1(symbol)}, {QStringLiteral("text"), line}};
     };
-    return {tip("menubar.rectangle", "Click the tray icon to pause or take a break"),
-            tip("command", "Press Ctrl Alt B in any app for a break right now"),
-            tip("escape", "Press esc twice to skip a break when you have to")};
+    return {tip("menubar.rectangle", tr("Click the tray icon to pause or take a break")),
+            tip("command", tr("Press Ctrl Alt B in any app for a break right now")),
+            tip("escape", tr("Press esc twice to skip a break when you have to"))};
 }
 
 QVariant OnboardingViewModel::backdrop() const { return QVariant::fromValue(Backdrops::sunset()); }

@@ -51,7 +51,7 @@ class OnboardingViewModel : public QObject {
     Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY changed)
 
     Q_PROPERTY(QString doneTitle READ doneTitle CONSTANT)
-    // "Tarnwick lives in your system tray. " and the first break's time.
+    // "Tarnwick lives in your system tray." and the first break's time.
     Q_PROPERTY(QString doneText READ doneText NOTIFY changed)
     Q_PROPERTY(QString firstBreakText READ chosenFirstBreakText NOTIFY changed)
     // How to reach Tarnwick, each a map: symbol, text.
@@ -67,15 +67,15 @@ public:
     AppModel* model() const { return m_model; }
     void setModel(AppModel* model);
 
-    QString windowTitle() const { return QStringLiteral("Welcome to Tarnwick"); }
+    QString windowTitle() const { return tr("Welcome to Tarnwick"); }
     int step() const { return m_step; }
     int stepCount() const { return 3; }
     QString stepText() const;
     bool showBack() const { return m_step > 1; }
-    QString backText() const { return QStringLiteral("Back"); }
+    QString backText() const { return tr("Back"); }
     QString primaryText() const;
 
-    QString welcomeTitle() const { return QStringLiteral("Welcome to Tarnwick"); }
+    QString welcomeTitle() const { return tr("Welcome to Tarnwick"); }
     QString welcomeText() const;
     QVariantList presets() const;
     int presetIndex() const { return int(m_preset); }
@@ -83,20 +83,20 @@ public:
     // Chooses the preset at `index` of `presets`; any other index does nothing. Nothing is written.
     void choosePreset(int index);
 
-    QString busyTitle() const { return QStringLiteral("Breaks wait while you're busy"); }
+    QString busyTitle() const { return tr("Breaks wait while you're busy"); }
     QString busyText() const;
     QVariantList chips() const;
-    QString loginTitle() const { return QStringLiteral("Start Tarnwick when I log in"); }
-    QString loginSubtitle() const { return QStringLiteral("Recommended, so you never have to remember."); }
+    QString loginTitle() const { return tr("Start Tarnwick when I log in"); }
+    QString loginSubtitle() const { return tr("Recommended, so you never have to remember."); }
     bool launchAtLogin() const { return m_launchAtLogin; }
     // The switch's state; nothing is written until the step is confirmed.
     void setLaunchAtLogin(bool on);
 
-    QString doneTitle() const { return QStringLiteral("You're all set"); }
+    QString doneTitle() const { return tr("You're all set"); }
     QString doneText() const;
     QString chosenFirstBreakText() const { return firstBreakText(m_preset); }
     QVariantList tips() const;
-    QString disclaimer() const { return QStringLiteral("Tarnwick helps you rest your eyes. It isn't medical advice."); }
+    QString disclaimer() const { return tr("Tarnwick helps you rest your eyes. It isn't medical advice."); }
 
     QVariant backdrop() const;
 

@@ -1,29 +1,46 @@
 #include "ui/settings_view_model.hpp"
 
 #include <algorithm>
+#include <climits>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QWindow>
 
 #include "platform/imaging/backdrops.hpp"
+#include "ui/i18n/core_text.hpp"
 #include "ui/view_text.hpp"
 
 namespace tarnwick {
 
-QString minutesLabel(qint64 n) { return view::counted(n, "minute", "minutes"); }
+namespace {
 
-QString secondsLabel(qint64 n) { return QStringLiteral("%1 seconds").arg(n); }
+// The context of the texts written outside the settings classes.
+struct SettingsTr {
+    Q_DECLARE_TR_FUNCTIONS(Settings)
+};
+
+// A count as the translations take it; the settings keep theirs far inside an int.
+int countOf(qint64 n) { return int(std::clamp<qint64>(n, INT_MIN, INT_MAX)); }
+
+}  // namespace
+
+QString minutesLabel(qint64 n) { return SettingsTr::tr("%n minutes", nullptr, countOf(n)); }
+
+QString secondsLabel(qint64 n) { return SettingsTr::tr("%n seconds", nullptr, countOf(n)); }
 
 QString headsUpLabel(qint64 n) {
-    return n == 0 ? QStringLiteral("Don't warn me") : QStringLiteral("%1 seconds before").arg(n);
+    if (n == 0) return SettingsTr::tr("Don't warn me");
+    //: How long before a break its heads-up comes
+    return SettingsTr::tr("%n seconds before", nullptr, countOf(n));
 }
 
-QString skipsLabel(qint64 n) { return n == 99 ? QStringLiteral("No limit") : QString::number(n); }
+QString skipsLabel(qint64 n) { return n == 99 ? SettingsTr::tr("No limit") : QString::number(n); }
 
 QString reminderLabel(qint64 n) {
-    return n == 0 ? QStringLiteral("Never") : QStringLiteral("Every %1 minutes").arg(n);
+    return n == 0 ? SettingsTr::tr("Never") : SettingsTr::tr("Every %n minutes", nullptr, countOf(n));
 }
 
 QList<qint64> pickerChoices(const QList<qint64>& options, qint64 value) {
@@ -34,7 +51,8 @@ QList<qint64> pickerChoices(const QList<qint64>& options, qint64 value) {
 }
 
 QString aboutVersionText(const QString& version) {
-    return QStringLiteral("Version %1 \u00B7 personal build").arg(version.isEmpty() ? QStringLiteral("dev") : version);
+    //: %1 is the program's version, e.g. 0.1.0
+    return SettingsTr::tr("Version %1 \u00B7 personal build").arg(version.isEmpty() ? QStringLiteral("dev") : version);
 }
 
 QString withTilde(const QString& path, const QString& home) {
@@ -84,6 +102,7 @@ void ChoicePickerModel::choose(int index) {
 
 namespace {
 
+// The titles and headings below are translated where they are shown, in the context "Settings".
 struct PaneInfo {
     const char* id;
     const char* title;
@@ -92,35 +111,37 @@ struct PaneInfo {
 };
 
 constexpr PaneInfo paneTable[] = {
-    {"general", "General", "gearshape.fill", "gray"},
-    {"breaks", "Screen Breaks", "eye.fill", "pink"},
-    {"smartPause", "Smart Pause", "pause.fill", "purple"},
-    {"wellness", "Wellness Reminders", "heart.fill", "red"},
-    {"breakScreen", "Break Screen", "photo.fill", "orange"},
-    {"sounds", "Sounds", "speaker.wave.2.fill", "pink"},
-    {"privacy", "Privacy & Data", "hand.raised.fill", "blue"},
-    {"about", "About", "info", "yellow"},
+    {"general", QT_TRANSLATE_NOOP("Settings", "General"), "gearshape.fill", "gray"},
+    {"breaks", QT_TRANSLATE_NOOP("Settings", "Screen Breaks"), "eye.fill", "pink"},
+    {"smartPause", QT_TRANSLATE_NOOP("Settings", "Smart Pause"), "pause.fill", "purple"},
+    {"wellness", QT_TRANSLATE_NOOP("Settings", "Wellness Reminders"), "heart.fill", "red"},
+    {"breakScreen", QT_TRANSLATE_NOOP("Settings", "Break Screen"), "photo.fill", "orange"},
+    {"sounds", QT_TRANSLATE_NOOP("Settings", "Sounds"), "speaker.wave.2.fill", "pink"},
+    {"privacy", QT_TRANSLATE_NOOP("Settings", "Privacy & Data"), "hand.raised.fill", "blue"},
+    {"about", QT_TRANSLATE_NOOP("Settings", "About"), "info", "yellow"},
 };
 
 struct Group {
-    const char* heading;
-    int first, count;  // a run of `panes`
+    const char* heading;  // empty for the first group, which has none
+    int first, count;     // a run of `panes`
 };
 
 constexpr Group groups[] = {
-    {"", 0, 1}, {"Focus & Wellbeing", 1, 3}, {"Behavior & Feedback", 4, 2}, {"Data", 6, 1}, {"Tarnwick", 7, 1},
+    {"", 0, 1},
+    {QT_TRANSLATE_NOOP("Settings", "Focus & Wellbeing"), 1, 3},
+    {QT_TRANSLATE_NOOP("Settings", "Behavior & Feedback"), 4, 2},
+    {QT_TRANSLATE_NOOP("Settings", "Data"), 6, 1},
+    //: A sidebar heading: the program's name, over its About pane
+    {QT_TRANSLATE_NOOP("Settings", "Tarnwick"), 7, 1},
 };
+
+QString translated(const char* text) { return *text ? QCoreApplication::translate("Settings", text) : QString(); }
 
 const PaneInfo* paneInfo(const QString& id) {
     for (const auto& info : paneTable)
         if (id == QLatin1String(info.id)) return &info;
     return nullptr;
 }
-
-const QString loginErrorText =
-    QStringLiteral("Couldn't change this. Check that ~/.config/autostart can be written and try again.");
-const QString loginApprovalText =
-    QStringLiteral("Switched off in your desktop's startup settings. Allow Tarnwick there to start it at login.");
 
 }  // namespace
 
@@ -140,16 +161,21 @@ SettingsViewModel::SettingsViewModel(AppModel& model, ImageSource wallpaper, QSt
       m_facts(std::move(facts)), m_text(new SettingsTexts(this)) {
     const auto microOn = [](const Settings& s) { return s.microEnabled; };
     const auto longOn = [](const Settings& s) { return s.longEnabled; };
-    m_microEvery = picker("Show a break every", &Settings::microEveryMinutes, {10, 15, 20, 25, 30, 45, 60}, minutesLabel, microOn);
-    m_microDuration = picker("Break duration", &Settings::microSeconds, {10, 20, 30, 45, 60}, secondsLabel, microOn);
-    m_longEvery = picker("Show a long break every", &Settings::longEveryMinutes, {30, 45, 60, 90, 120}, minutesLabel, longOn);
-    m_longDuration = picker("Long break duration", &Settings::longMinutes, {2, 3, 5, 10, 15}, minutesLabel, longOn);
-    m_headsUp = picker("Warn me before a break", &Settings::headsUpSeconds, {0, 10, 30, 60}, headsUpLabel);
-    m_skips = picker("Skips allowed per week", &Settings::skipsPerWeek, {3, 5, 10, 20, 99}, skipsLabel,
+    m_microEvery = picker(tr("Show a break every"), &Settings::microEveryMinutes, {10, 15, 20, 25, 30, 45, 60}, minutesLabel,
+                          microOn);
+    m_microDuration = picker(tr("Break duration"), &Settings::microSeconds, {10, 20, 30, 45, 60}, secondsLabel, microOn);
+    m_longEvery = picker(tr("Show a long break every"), &Settings::longEveryMinutes, {30, 45, 60, 90, 120}, minutesLabel,
+                         longOn);
+    m_longDuration = picker(tr("Long break duration"), &Settings::longMinutes, {2, 3, 5, 10, 15}, minutesLabel, longOn);
+    m_headsUp = picker(tr("Warn me before a break"), &Settings::headsUpSeconds, {0, 10, 30, 60}, headsUpLabel);
+    m_skips = picker(tr("Skips allowed per week"), &Settings::skipsPerWeek, {3, 5, 10, 20, 99}, skipsLabel,
                      [](const Settings& s) { return s.enforcement != BreakEnforcement::hardcore; });
-    m_naturalBreak = picker("Time away counts as a break after", &Settings::naturalBreakMinutes, {2, 3, 5, 10}, minutesLabel);
-    m_blinkEvery = picker("Remind me", &Settings::blinkEveryMinutes, {0, 5, 8, 10, 15, 20}, reminderLabel);
-    m_postureEvery = picker("Remind me", &Settings::postureEveryMinutes, {0, 15, 20, 30, 45, 60}, reminderLabel);
+    //: Followed by a number of minutes
+    m_naturalBreak = picker(tr("Time away counts as a break after"), &Settings::naturalBreakMinutes, {2, 3, 5, 10},
+                            minutesLabel);
+    //: Followed by how often, e.g. "Every 8 minutes"
+    m_blinkEvery = picker(tr("Remind me"), &Settings::blinkEveryMinutes, {0, 5, 8, 10, 15, 20}, reminderLabel);
+    m_postureEvery = picker(tr("Remind me"), &Settings::postureEveryMinutes, {0, 15, 20, 30, 45, 60}, reminderLabel);
 
     connect(&m_model, &AppModel::settingsChanged, this, &SettingsViewModel::refresh);
     connect(&m_model, &AppModel::historyChanged, this, &SettingsViewModel::refresh);
@@ -181,10 +207,10 @@ QVariantList SettingsViewModel::panes() const {
     for (const auto& group : groups) {
         for (int i = group.first; i < group.first + group.count; ++i) {
             list.append(QVariantMap{{"id", paneTable[i].id},
-                                    {"title", paneTable[i].title},
+                                    {"title", translated(paneTable[i].title)},
                                     {"symbol", paneTable[i].symbol},
                                     {"tile", paneTable[i].tile},
-                                    {"heading", i == group.first ? group.heading : ""}});
+                                    {"heading", i == group.first ? translated(group.heading) : QString()}});
         }
     }
     return list;
@@ -207,7 +233,7 @@ void SettingsViewModel::setPane(const QString& id) {
     Q_EMIT changed();  // the live signals and the message may have been reset
 }
 
-QString SettingsViewModel::paneTitle() const { return QString::fromLatin1(paneInfo(m_pane)->title); }
+QString SettingsViewModel::paneTitle() const { return translated(paneInfo(m_pane)->title); }
 QString SettingsViewModel::paneSymbol() const { return QString::fromLatin1(paneInfo(m_pane)->symbol); }
 QString SettingsViewModel::paneTile() const { return QString::fromLatin1(paneInfo(m_pane)->tile); }
 
@@ -228,9 +254,10 @@ SettingsViewModel::Values SettingsViewModel::compute() {
     Values v;
     if (m_pane == QLatin1String("general")) {
         if (m_loginError) {
-            v.loginMessage = loginErrorText;
+            v.loginMessage = tr("Couldn't change this. Check that ~/.config/autostart can be written and try again.");
         } else if (settings.launchAtLogin && m_model.loginItemStatus() == QLatin1String("requiresApproval")) {
-            v.loginMessage = loginApprovalText;
+            v.loginMessage =
+                tr("Switched off in your desktop's startup settings. Allow Tarnwick there to start it at login.");
         }
     }
     v.selectedPreset = m_model.currentPreset();
@@ -241,33 +268,37 @@ SettingsViewModel::Values SettingsViewModel::compute() {
     const QString sound = QString::fromStdString(settings.soundName);
     if (!v.soundNames.contains(sound)) v.soundNames.append(sound);
     v.soundIndex = int(v.soundNames.indexOf(sound));
-    const qint64 count = m_model.historyCount();
+    const int count = countOf(m_model.historyCount());
     const QString folder = withTilde(QDir::cleanPath(m_model.dataFolder()), QDir::homePath());
-    v.privacyText = QStringLiteral("Your settings and %1 are stored only on this computer, in %2. "
-                                   "Tarnwick sends nothing anywhere.")
-                        .arg(view::counted(count, "recorded break", "recorded breaks"), folder);
-    v.deleteQuestion = QStringLiteral("Delete %1 and all settings?").arg(view::counted(count, "break", "breaks"));
+    //: %1 is the data folder, e.g. ~/.local/share/tarnwick
+    v.privacyText = tr("Your settings and %n recorded breaks are stored only on this computer, in %1. "
+                       "Tarnwick sends nothing anywhere.",
+                       nullptr, count)
+                        .arg(folder);
+    v.deleteQuestion = tr("Delete %n breaks and all settings?", nullptr, count);
 
     const SessionFacts facts = m_facts ? m_facts() : SessionFacts{};
     // On Wayland another program's key presses are out of sight; the idle time stands in for them.
-    v.typingSubtitle = facts.wayland ? QStringLiteral("On Wayland, waits for a pause in any input")
-                                     : QStringLiteral("Waits up to 2 minutes for a pause");
+    v.typingSubtitle =
+        facts.wayland ? tr("On Wayland, waits for a pause in any input") : tr("Waits up to 2 minutes for a pause");
     const bool x11Only = facts.wayland && facts.fullscreen == FullscreenSource::x11Windows;
-    if (x11Only) v.fullscreenNote = QStringLiteral("Full-screen detection covers X11 applications on this desktop");
+    if (x11Only) v.fullscreenNote = tr("Full-screen detection covers X11 applications on this desktop");
     const bool grabOnly = facts.wayland && facts.hotKey == HotKeySource::xGrab;
-    if (grabOnly) v.hotKeyNote = QStringLiteral("On this desktop, the shortcut works while an X11 application is in front");
-    v.details.append(facts.wayland ? QStringLiteral("Session: Wayland, through XWayland") : QStringLiteral("Session: X11"));
-    if (!facts.idleSource.isEmpty()) v.details.append(QStringLiteral("Idle: %1").arg(facts.idleSource));
-    if (!facts.idleInhibitors.isEmpty()) v.details.append(QStringLiteral("Idle inhibitors: %1").arg(facts.idleInhibitors));
+    if (grabOnly) v.hotKeyNote = tr("On this desktop, the shortcut works while an X11 application is in front");
+    v.details.append(facts.wayland ? tr("Session: Wayland, through XWayland") : tr("Session: X11"));
+    //: %1 names where the idle time is read, e.g. "X screen saver extension"
+    if (!facts.idleSource.isEmpty()) v.details.append(tr("Idle: %1").arg(facts.idleSource));
+    //: %1 lists the sources of idle inhibitors that answer, e.g. "logind", or "none"
+    if (!facts.idleInhibitors.isEmpty()) v.details.append(tr("Idle inhibitors: %1").arg(facts.idleInhibitors));
     v.details.append(facts.fullscreen == FullscreenSource::x11WindowsAndKWin
-                         ? QStringLiteral("Full screen: KWin scripting and X11 window properties (EWMH)")
+                         ? tr("Full screen: KWin scripting and X11 window properties (EWMH)")
                      : facts.fullscreen == FullscreenSource::x11WindowsAndSway
-                         ? QStringLiteral("Full screen: sway IPC and X11 window properties (EWMH)")
-                     : x11Only ? QStringLiteral("Full screen: X11 window properties (EWMH), X11 applications only")
-                               : QStringLiteral("Full screen: X11 window properties (EWMH)"));
-    v.details.append(facts.hotKey == HotKeySource::desktopPortal ? QStringLiteral("Hot key: desktop portal global shortcut")
-                     : grabOnly ? QStringLiteral("Hot key: X key grab, while an X11 application is in front")
-                                : QStringLiteral("Hot key: X key grab"));
+                         ? tr("Full screen: sway IPC and X11 window properties (EWMH)")
+                     : x11Only ? tr("Full screen: X11 window properties (EWMH), X11 applications only")
+                               : tr("Full screen: X11 window properties (EWMH)"));
+    v.details.append(facts.hotKey == HotKeySource::desktopPortal ? tr("Hot key: desktop portal global shortcut")
+                     : grabOnly ? tr("Hot key: X key grab, while an X11 application is in front")
+                                : tr("Hot key: X key grab"));
     return v;
 }
 
@@ -297,8 +328,8 @@ QVariantList SettingsViewModel::presets() const {
     QVariantList list;
     for (Preset preset : allPresets) {
         list.append(QVariantMap{{"id", view::text(id(preset))},
-                                {"name", view::text(name(preset))},
-                                {"summary", view::text(summary(preset))}});
+                                {"name", i18n::coreText(name(preset))},
+                                {"summary", i18n::coreText(summary(preset))}});
     }
     return list;
 }
@@ -309,15 +340,18 @@ QVariantList SettingsViewModel::enforcements() const {
         const char *name, *rule, *symbol;
     };
     constexpr Mode modes[] = {
-        {BreakEnforcement::casual, "Casual", "Skip any time", "forward.fill"},
-        {BreakEnforcement::balanced, "Balanced", "Skip after 5 seconds", "hourglass"},
-        {BreakEnforcement::hardcore, "Hardcore", "No skipping", "nosign"},
+        {BreakEnforcement::casual, QT_TRANSLATE_NOOP("Settings", "Casual"), QT_TRANSLATE_NOOP("Settings", "Skip any time"),
+         "forward.fill"},
+        {BreakEnforcement::balanced, QT_TRANSLATE_NOOP("Settings", "Balanced"),
+         QT_TRANSLATE_NOOP("Settings", "Skip after 5 seconds"), "hourglass"},
+        {BreakEnforcement::hardcore, QT_TRANSLATE_NOOP("Settings", "Hardcore"), QT_TRANSLATE_NOOP("Settings", "No skipping"),
+         "nosign"},
     };
     QVariantList list;
     for (const auto& m : modes) {
         list.append(QVariantMap{{"id", view::text(id(m.mode))},
-                                {"name", m.name},
-                                {"rule", m.rule},
+                                {"name", translated(m.name)},
+                                {"rule", translated(m.rule)},
                                 {"symbol", m.symbol},
                                 {"dimmed", m.mode == BreakEnforcement::hardcore}});
     }
@@ -325,14 +359,16 @@ QVariantList SettingsViewModel::enforcements() const {
 }
 
 QVariantList SettingsViewModel::liveSignals() const {
-    const auto chip = [](const char* name, bool on) {
-        return QVariantMap{{"name", name},
-                           {"on", on},
-                           {"text", QStringLiteral("%1: %2").arg(QLatin1String(name), on ? "on" : "off")}};
+    // Each state a whole text, so a translation can make "on" and "off" agree with the name.
+    const auto chip = [](const QString& name, bool on, const QString& onText, const QString& offText) {
+        return QVariantMap{{"name", name}, {"on", on}, {"text", on ? onText : offText}};
     };
-    QVariantMap screen = chip("Screen sharing", m_live.screen.value_or(false));
-    if (!m_live.screen) screen["text"] = QStringLiteral("Screen sharing: not detectable here");
-    return {chip("Camera", m_live.camera), chip("Microphone", m_live.mic), chip("Full screen", m_live.fullscreen), screen};
+    const QString sharing = tr("Screen sharing");
+    QVariantMap screen = chip(sharing, m_live.screen.value_or(false), tr("Screen sharing: on"), tr("Screen sharing: off"));
+    if (!m_live.screen) screen["text"] = tr("Screen sharing: not detectable here");
+    return {chip(tr("Camera"), m_live.camera, tr("Camera: on"), tr("Camera: off")),
+            chip(tr("Microphone"), m_live.mic, tr("Microphone: on"), tr("Microphone: off")),
+            chip(tr("Full screen"), m_live.fullscreen, tr("Full screen: on"), tr("Full screen: off")), screen};
 }
 
 void SettingsViewModel::previewBlink() {
@@ -344,14 +380,15 @@ void SettingsViewModel::previewPosture() {
 }
 
 QVariantList SettingsViewModel::backgrounds() const {
-    return {QVariantMap{{"id", "wallpaper"}, {"title", "Wallpaper"}}, QVariantMap{{"id", "gradient"}, {"title", "Sunset"}}};
+    return {QVariantMap{{"id", "wallpaper"}, {"title", tr("Wallpaper")}},
+            QVariantMap{{"id", "gradient"}, {"title", tr("Sunset")}}};
 }
 
 QVariant SettingsViewModel::sunset() const { return Backdrops::sunset(); }
 
 QString SettingsViewModel::messagesFooter() const {
-    return m_values.messages.isEmpty() ? QStringLiteral("Tarnwick uses its own calm lines until you add some.")
-                                       : QStringLiteral("Tarnwick shows one of these at random under the title.");
+    return m_values.messages.isEmpty() ? tr("Tarnwick uses its own calm lines until you add some.")
+                                       : tr("Tarnwick shows one of these at random under the title.");
 }
 
 void SettingsViewModel::tryBreak() { m_model.takeBreak(BreakKind::micro); }
@@ -396,17 +433,23 @@ void SettingsViewModel::setMessageText(const QString& text) {
 
 void SettingsViewModel::exportTo(const QString& path) {
     const QString error = m_model.exportData(path);
-    setMessageText(error.isEmpty() ? QStringLiteral("Saved to %1.").arg(QFileInfo(path).fileName())
-                                   : QStringLiteral("Couldn't save the file: %1").arg(error));
+    if (error.isEmpty()) {
+        //: %1 is the name of the file saved, e.g. tarnwick-data.json
+        setMessageText(tr("Saved to %1.").arg(QFileInfo(path).fileName()));
+    } else {
+        //: %1 says what went wrong
+        setMessageText(tr("Couldn't save the file: %1").arg(error));
+    }
 }
 
 void SettingsViewModel::chooseExportFile(QWindow* parent) {
     if (!m_exportDialog) {
-        auto* dialog = new QFileDialog(nullptr, QStringLiteral("Export settings and break history"));
+        auto* dialog = new QFileDialog(nullptr, tr("Export settings and break history"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setNameFilter(QStringLiteral("JSON (*.json)"));
+        //: The file type offered; keep "(*.json)" as it is
+        dialog->setNameFilter(tr("JSON (*.json)"));
         dialog->setDefaultSuffix(QStringLiteral("json"));
         dialog->setDirectory(QDir::homePath());
         dialog->selectFile(QStringLiteral("tarnwick-data.json"));
@@ -429,7 +472,7 @@ QFileDialog* SettingsViewModel::exportDialog() const { return m_exportDialog; }
 
 void SettingsViewModel::deleteAll() {
     m_model.deleteAllData();
-    setMessageText(QStringLiteral("Deleted. Tarnwick is back to its defaults."));
+    setMessageText(tr("Deleted. Tarnwick is back to its defaults."));
 }
 
 WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wallpaper, QString version,
@@ -437,7 +480,7 @@ WindowKind settingsWindowKind(AppModel& model, SettingsViewModel::ImageSource wa
     return {
         QStringLiteral("settings"),
         QStringLiteral("SettingsWindow.qml"),
-        QStringLiteral("Tarnwick Settings"),
+        SettingsTr::tr("Tarnwick Settings"),
         QSize(820, 600),
         QSize(780, 560),
         [&model, wallpaper = std::move(wallpaper), version = std::move(version), facts = std::move(facts)](QObject* owner) {

@@ -44,7 +44,7 @@ QString aboutVersionText(const QString& version);
 QString withTilde(const QString& path, const QString& home);
 
 // The fixed captions of the panes, one property each, so views name them and the names are
-// checked when the views are linted.
+// checked when the views are linted. They are translated when the object is made.
 class SettingsTexts : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString sidebarName MEMBER sidebarName CONSTANT)
@@ -116,79 +116,82 @@ class SettingsTexts : public QObject {
 public:
     using QObject::QObject;
 
-    QString sidebarName = QStringLiteral("Settings sections");
+    QString sidebarName = tr("Settings sections");
     // General
-    QString startupHeading = QStringLiteral("Startup");
-    QString launchAtLogin = QStringLiteral("Start Tarnwick when I log in");
-    QString trayHeading = QStringLiteral("Tray");
-    QString trayCountdown = QStringLiteral("Show the countdown in the tray icon");
-    QString trayFooter = QStringLiteral("Where the tray has no room for it, Tarnwick shows just the icon.");
-    QString shortcutHeading = QStringLiteral("Keyboard shortcut");
-    QString shortcutBreak = QStringLiteral("Take an eye break now");
-    QString shortcutBreakKeys = QStringLiteral("Ctrl Alt B");
-    QString shortcutSkip = QStringLiteral("Skip a running break");
-    QString shortcutSkipKeys = QStringLiteral("esc  esc");
+    QString startupHeading = tr("Startup");
+    QString launchAtLogin = tr("Start Tarnwick when I log in");
+    QString trayHeading = tr("Tray");
+    QString trayCountdown = tr("Show the countdown in the tray icon");
+    QString trayFooter = tr("Where the tray has no room for it, Tarnwick shows just the icon.");
+    QString shortcutHeading = tr("Keyboard shortcut");
+    QString shortcutBreak = tr("Take an eye break now");
+    //: The keys of the break shortcut as the keyboard names them; keep them unless yours name them otherwise
+    QString shortcutBreakKeys = tr("Ctrl Alt B");
+    QString shortcutSkip = tr("Skip a running break");
+    //: The skip shortcut: Escape pressed twice, as the keyboard names the key
+    QString shortcutSkipKeys = tr("esc  esc");
     // Screen Breaks
-    QString rhythmHeading = QStringLiteral("Rhythm");
-    QString eyeHeading = QStringLiteral("Eye breaks");
-    QString eyeTitle = QStringLiteral("20-20-20 eye breaks");
-    QString eyeSubtitle = QStringLiteral("Look at something far away");
-    QString longHeading = QStringLiteral("Long breaks");
-    QString longTitle = QStringLiteral("Long breaks");
-    QString longSubtitle = QStringLiteral("Stand up and step away");
-    QString headsUpHeading = QStringLiteral("Heads-up");
-    QString enforcementHeading = QStringLiteral("Break enforcement");
-    QString enforcementFooter = QStringLiteral("Once the week's skips are used up, skipping still works but waits 15 seconds.");
-    QString skipBreak = QStringLiteral("Skip Break");
+    QString rhythmHeading = tr("Rhythm");
+    QString eyeHeading = tr("Eye breaks");
+    QString eyeTitle = tr("20-20-20 eye breaks");
+    QString eyeSubtitle = tr("Look at something far away");
+    QString longHeading = tr("Long breaks");
+    QString longTitle = tr("Long breaks");
+    QString longSubtitle = tr("Stand up and step away");
+    QString headsUpHeading = tr("Heads-up");
+    QString enforcementHeading = tr("Break enforcement");
+    QString enforcementFooter = tr("Once the week's skips are used up, skipping still works but waits 15 seconds.");
+    QString skipBreak = tr("Skip Break");
     // Smart Pause
-    QString holdHeading = QStringLiteral("Hold breaks during");
-    QString holdFooter = QStringLiteral("A held break gets a fresh heads-up as soon as you're free.");
-    QString callsTitle = QStringLiteral("Meetings or calls");
-    QString callsSubtitle = QStringLiteral("Camera, microphone or screen sharing in use");
-    QString fullscreenTitle = QStringLiteral("Full-screen apps and games");
-    QString fullscreenSubtitle = QStringLiteral("Also full-screen video and presentations");
-    QString typingTitle = QStringLiteral("Typing");
-    QString naturalHeading = QStringLiteral("Natural breaks");
-    QString nowHeading = QStringLiteral("Right now");
-    QString nowFooter = QStringLiteral("Tarnwick only checks whether these are on. It never sees video, hears sound or reads window contents.");
+    QString holdHeading = tr("Hold breaks during");
+    QString holdFooter = tr("A held break gets a fresh heads-up as soon as you're free.");
+    QString callsTitle = tr("Meetings or calls");
+    QString callsSubtitle = tr("Camera, microphone or screen sharing in use");
+    QString fullscreenTitle = tr("Full-screen apps and games");
+    QString fullscreenSubtitle = tr("Also full-screen video and presentations");
+    QString typingTitle = tr("Typing");
+    QString naturalHeading = tr("Natural breaks");
+    QString nowHeading = tr("Right now");
+    QString nowFooter = tr("Tarnwick only checks whether these are on. It never sees video, hears sound or reads window contents.");
     // Wellness
-    QString blinkTitle = QStringLiteral("Blink reminders");
-    QString blinkSubtitle = QStringLiteral("A small orb blinks at you, then leaves");
-    QString postureTitle = QStringLiteral("Posture reminders");
-    QString postureSubtitle = QStringLiteral("A gentle nudge to sit up straight");
-    QString preview = QStringLiteral("Preview");
-    QString previewBlink = QStringLiteral("Preview the blink reminder");
-    QString previewPosture = QStringLiteral("Preview the posture reminder");
-    QString wellnessFooter = QStringLiteral("Reminders never take focus, and they wait during calls and full-screen apps.");
+    QString blinkTitle = tr("Blink reminders");
+    QString blinkSubtitle = tr("A small orb blinks at you, then leaves");
+    QString postureTitle = tr("Posture reminders");
+    QString postureSubtitle = tr("A gentle nudge to sit up straight");
+    QString preview = tr("Preview");
+    QString previewBlink = tr("Preview the blink reminder");
+    QString previewPosture = tr("Preview the posture reminder");
+    QString wellnessFooter = tr("Reminders never take focus, and they wait during calls and full-screen apps.");
     // Break Screen
-    QString backgroundHeading = QStringLiteral("Background");
-    QString seeBreak = QStringLiteral("See how a break looks");
-    QString tryBreak = QStringLiteral("Try a 20-second break");
-    QString messagesHeading = QStringLiteral("Your messages for eye breaks");
-    QString messageLabel = QStringLiteral("Message");
-    QString messagePlaceholder = QStringLiteral("Drink some water and look outside");
-    QString removeMessage = QStringLiteral("Remove message");
-    QString addMessage = QStringLiteral("Add a message");
+    QString backgroundHeading = tr("Background");
+    QString seeBreak = tr("See how a break looks");
+    QString tryBreak = tr("Try a 20-second break");
+    QString messagesHeading = tr("Your messages for eye breaks");
+    QString messageLabel = tr("Message");
+    QString messagePlaceholder = tr("Drink some water and look outside");
+    QString removeMessage = tr("Remove message");
+    QString addMessage = tr("Add a message");
     // Sounds
-    QString soundsHeading = QStringLiteral("Break sounds");
-    QString soundOnStart = QStringLiteral("Play a sound when a break begins");
-    QString soundOnEnd = QStringLiteral("Play a sound when a break ends");
-    QString soundPicker = QStringLiteral("Sound");
-    QString playSound = QStringLiteral("Play sound");
+    QString soundsHeading = tr("Break sounds");
+    QString soundOnStart = tr("Play a sound when a break begins");
+    QString soundOnEnd = tr("Play a sound when a break ends");
+    QString soundPicker = tr("Sound");
+    QString playSound = tr("Play sound");
     // Privacy & Data
-    QString dataHeading = QStringLiteral("Your data");
-    QString exportRow = QStringLiteral("Export settings and break history as JSON");
-    QString exportButton = QStringLiteral("Export\u2026");
-    QString deleteRow = QStringLiteral("Delete break history and reset every setting");
-    QString deleteButton = QStringLiteral("Delete\u2026");
-    QString deleteWarning = QStringLiteral("This can't be undone.");
-    QString deleteConfirm = QStringLiteral("Delete everything");
-    QString cancel = QStringLiteral("Cancel");
+    QString dataHeading = tr("Your data");
+    QString exportRow = tr("Export settings and break history as JSON");
+    QString exportButton = tr("Export\u2026");
+    QString deleteRow = tr("Delete break history and reset every setting");
+    QString deleteButton = tr("Delete\u2026");
+    QString deleteWarning = tr("This can't be undone.");
+    QString deleteConfirm = tr("Delete everything");
+    QString cancel = tr("Cancel");
     // About
-    QString appName = QStringLiteral("Tarnwick");
-    QString tagline = QStringLiteral("Eye breaks that wait for the right moment.");
-    QString detailsHeading = QStringLiteral("Details");
-    QString disclaimer = QStringLiteral("Tarnwick helps you rest your eyes. It isn't medical advice. If your eyes hurt often, see an eye doctor.");
+    //: The program's name
+    QString appName = tr("Tarnwick");
+    QString tagline = tr("Eye breaks that wait for the right moment.");
+    QString detailsHeading = tr("Details");
+    QString disclaimer = tr("Tarnwick helps you rest your eyes. It isn't medical advice. If your eyes hurt often, see an eye doctor.");
 };
 
 // One pop-up menu over a whole-number field of the settings.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDate>
 #include <QGuiApplication>
 #include <QVariantMap>
@@ -13,6 +14,10 @@
 namespace tarnwick {
 
 namespace {
+
+struct StatsTr {
+    Q_DECLARE_TR_FUNCTIONS(Stats)
+};
 
 using view::text;
 
@@ -43,30 +48,36 @@ std::int64_t finishedPercent(std::int64_t taken, std::int64_t skipped) {
 }
 
 QString weekRangeText(Instant weekStart, const Calendar& calendar, const QLocale& locale) {
-    return localDate(weekStart, calendar, locale) + QStringLiteral(" \u2013 ") +
-           localDate(weekStart + Seconds{sixDaysSeconds}, calendar, locale);
+    //: A week's first and last day, e.g. "2 Mar – 8 Mar"
+    return StatsTr::tr("%1 \u2013 %2")
+        .arg(localDate(weekStart, calendar, locale), localDate(weekStart + Seconds{sixDaysSeconds}, calendar, locale));
 }
 
 QString shareLine(std::int64_t taken) {
-    return QStringLiteral("You rested your eyes %1 this week.").arg(view::counted(taken, "time", "times"));
+    return StatsTr::tr("You rested your eyes %n times this week.", nullptr, toInt(taken));
 }
 
 QString shareClipboardText(std::int64_t taken) {
-    return QStringLiteral("I rested my eyes %1 this week with Tarnwick, a break reminder that waits while "
-                          "I'm on calls.")
-        .arg(view::counted(taken, "time", "times"));
+    return StatsTr::tr("I rested my eyes %n times this week with Tarnwick, a break reminder that waits while "
+                       "I'm on calls.",
+                       nullptr, toInt(taken));
 }
 
-QString skipsLeftText(std::int64_t skipsLeft) {
-    return view::counted(skipsLeft, "skip", "skips") + QStringLiteral(" left");
-}
+QString skipsLeftText(std::int64_t skipsLeft) { return StatsTr::tr("%n skips left", nullptr, toInt(skipsLeft)); }
 
 QString streakSubtitle(std::int64_t streak) {
-    return streak == 1 ? QStringLiteral("day at 80%+") : QStringLiteral("days at 80%+");
+    //: Under the number of days in a row on which at least 80% of the finished breaks were taken
+    return StatsTr::tr("days at 80%+", nullptr, toInt(streak));
 }
 
-QString dayAccessibleText(const DaySummary& day) {
-    return QStringLiteral("%1: %2 taken, %3 skipped").arg(text(day.label), number(day.taken), number(day.skipped));
+QString weekdayLabel(int dayOfWeek) { return QLocale::system().standaloneDayName(dayOfWeek, QLocale::ShortFormat); }
+
+QString dayAccessibleText(const QString& dayName, std::int64_t taken, std::int64_t skipped) {
+    // Each count agrees with its own word, so the sentence takes them as finished parts.
+    const QString takenPart = StatsTr::tr("%n taken", "breaks", toInt(taken));
+    const QString skippedPart = StatsTr::tr("%n skipped", "breaks", toInt(skipped));
+    //: A day's column of the chart: %1 is the weekday, %2 the breaks taken ("3 taken"), %3 the skipped ("1 skipped")
+    return StatsTr::tr("%1: %2, %3").arg(dayName, takenPart, skippedPart);
 }
 
 StatsViewModel::StatsViewModel(QObject* parent) : QObject(parent) { m_values = compute(); }
@@ -99,7 +110,8 @@ StatsViewModel::Values StatsViewModel::compute() {
     v.empty = week.isEmpty();
 
     v.takenValue = number(week.taken);
-    v.takenSubtitle = number(finishedPercent(week.taken, week.skipped)) + QStringLiteral("% of finished breaks");
+    //: %1 is a whole percentage
+    v.takenSubtitle = tr("%1% of finished breaks").arg(finishedPercent(week.taken, week.skipped));
     v.skippedValue = number(week.skipped);
     v.skippedSubtitle = skipsLeftText(m_model->skipsLeftThisWeek());
     v.heldValue = number(week.held);
@@ -112,21 +124,24 @@ StatsViewModel::Values StatsViewModel::compute() {
     v.scaleTop = toInt(top);
     v.scaleLabels = {number(top), number(top / 2), QStringLiteral("0")};
     for (const DaySummary& day : week.days) {
+        // The core's own label is English; the column shows the weekday as the locale names it.
+        const QString label = weekdayLabel(Calendar::weekdayIndex(m_model->calendar().localDay(day.date)) + 1);
         v.days.append(QVariantMap{
-            {QStringLiteral("label"), text(day.label)},
+            {QStringLiteral("label"), label},
             {QStringLiteral("taken"), toInt(day.taken)},
             {QStringLiteral("skipped"), toInt(day.skipped)},
             {QStringLiteral("takenShare"), double(day.taken) / double(top)},
             {QStringLiteral("skippedShare"), double(day.skipped) / double(top)},
-            {QStringLiteral("accessibleText"), dayAccessibleText(day)},
+            {QStringLiteral("accessibleText"), dayAccessibleText(label, day.taken, day.skipped)},
         });
     }
 
     v.shareText = shareLine(week.taken);
     if (v.empty) {
         if (const auto next = m_model->scheduler().nextBreak()) {
-            v.nextText = QStringLiteral("Next one is in ") + text(format::clock((next->at - m_model->now()).count())) +
-                         QStringLiteral(". After it, breaks taken, skipped and held show up here.");
+            //: %1 is the time to the next break in minutes and seconds, e.g. 4:59
+            v.nextText = tr("Next one is in %1. After it, breaks taken, skipped and held show up here.")
+                             .arg(text(format::clock((next->at - m_model->now()).count())));
         }
     }
     return v;

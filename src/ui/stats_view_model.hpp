@@ -28,8 +28,6 @@ std::int64_t finishedPercent(std::int64_t taken, std::int64_t skipped);
 // "2 Mar – 8 Mar": the week's Monday and the day six days of 86,400 s later, each as "d MMM" in the
 // locale, in the calendar's time zone.
 QString weekRangeText(Instant weekStart, const Calendar& calendar, const QLocale& locale);
-// "time" for exactly one, "times" otherwise.
-QString timesWord(std::int64_t count);
 // "You rested your eyes 3 times this week."
 QString shareLine(std::int64_t taken);
 // What "Copy as text" puts on the clipboard.
@@ -38,8 +36,11 @@ QString shareClipboardText(std::int64_t taken);
 QString streakSubtitle(std::int64_t streak);
 // "1 skip left" for exactly one, else the number and " skips left".
 QString skipsLeftText(std::int64_t skipsLeft);
+// The short name of the weekday, 1 for Monday to 7 for Sunday, as the system's locale writes it
+// standing alone: "Mon".
+QString weekdayLabel(int dayOfWeek);
 // What a screen reader says for one day's column: "Mon: 3 taken, 1 skipped".
-QString dayAccessibleText(const DaySummary& day);
+QString dayAccessibleText(const QString& dayName, std::int64_t taken, std::int64_t skipped);
 
 class StatsViewModel : public QObject {
     Q_OBJECT
@@ -71,8 +72,9 @@ class StatsViewModel : public QObject {
     Q_PROPERTY(int scaleTop READ scaleTop NOTIFY changed)
     // The scale's labels from the top down: the top, half of it (whole), "0".
     Q_PROPERTY(QStringList scaleLabels READ scaleLabels NOTIFY changed)
-    // Monday to Sunday, each a map: label, taken, skipped (ints), takenShare and skippedShare (the
-    // bars' heights as shares of the plot's height, 0 for a bar not drawn), accessibleText.
+    // Monday to Sunday, each a map: label (the weekday in the locale), taken, skipped (ints),
+    // takenShare and skippedShare (the bars' heights as shares of the plot's height, 0 for a bar
+    // not drawn), accessibleText.
     Q_PROPERTY(QVariantList days READ days NOTIFY changed)
 
     Q_PROPERTY(QString shareText READ shareText NOTIFY changed)
@@ -90,34 +92,34 @@ public:
     AppModel* model() const { return m_model; }
     void setModel(AppModel* model);
 
-    QString windowTitle() const { return QStringLiteral("Tarnwick Stats"); }
-    QString title() const { return QStringLiteral("This week"); }
+    QString windowTitle() const { return tr("Tarnwick Stats"); }
+    QString title() const { return tr("This week"); }
     QString rangeText() const { return m_values.rangeText; }
     bool empty() const { return m_values.empty; }
-    QString takenTitle() const { return QStringLiteral("Breaks taken"); }
+    QString takenTitle() const { return tr("Breaks taken"); }
     QString takenValue() const { return m_values.takenValue; }
     QString takenSubtitle() const { return m_values.takenSubtitle; }
-    QString skippedTitle() const { return QStringLiteral("Skipped"); }
+    QString skippedTitle() const { return tr("Skipped"); }
     QString skippedValue() const { return m_values.skippedValue; }
     QString skippedSubtitle() const { return m_values.skippedSubtitle; }
-    QString heldTitle() const { return QStringLiteral("Held for you"); }
+    QString heldTitle() const { return tr("Held for you"); }
     QString heldValue() const { return m_values.heldValue; }
-    QString heldSubtitle() const { return QStringLiteral("calls and full screen"); }
-    QString streakTitle() const { return QStringLiteral("Streak"); }
+    QString heldSubtitle() const { return tr("calls and full screen"); }
+    QString streakTitle() const { return tr("Streak"); }
     QString streakValue() const { return m_values.streakValue; }
     QString streakSubtitleText() const { return m_values.streakSubtitle; }
-    QString chartTitle() const { return QStringLiteral("Breaks per day"); }
-    QString takenLegend() const { return QStringLiteral("Taken"); }
-    QString skippedLegend() const { return QStringLiteral("Skipped"); }
+    QString chartTitle() const { return tr("Breaks per day"); }
+    QString takenLegend() const { return tr("Taken"); }
+    QString skippedLegend() const { return tr("Skipped"); }
     int scaleTop() const { return m_values.scaleTop; }
     QStringList scaleLabels() const { return m_values.scaleLabels; }
     QVariantList days() const { return m_values.days; }
     QString shareText() const { return m_values.shareText; }
-    QString copyText() const { return m_copied ? QStringLiteral("Copied") : QStringLiteral("Copy as text"); }
+    QString copyText() const { return m_copied ? tr("Copied") : tr("Copy as text"); }
     bool copied() const { return m_copied; }
-    QString emptyTitle() const { return QStringLiteral("Your week starts with the first break"); }
+    QString emptyTitle() const { return tr("Your week starts with the first break"); }
     QString nextText() const { return m_values.nextText; }
-    QString takeOneText() const { return QStringLiteral("Take one now"); }
+    QString takeOneText() const { return tr("Take one now"); }
 
     // The line that "Copy as text" puts on the clipboard, for this week.
     QString clipboardText() const;

@@ -21,19 +21,19 @@ TrayMenuModel::TrayMenuModel(AppModel& model, QObject* parent) : QObject(parent)
 std::vector<TrayMenuModel::Item> TrayMenuModel::compute() const {
     const Phase& phase = m_model.phase();
     std::vector<Item> items{
-        {Command::firstBreak, breakPending(phase) ? QStringLiteral("Start break now") : QStringLiteral("Eye break now")},
-        {Command::longBreak, QStringLiteral("Long break now")},
+        {Command::firstBreak, breakPending(phase) ? tr("Start break now") : tr("Eye break now")},
+        {Command::longBreak, tr("Long break now")},
     };
     if (std::holds_alternative<phase::Paused>(phase)) {
-        items.push_back({Command::resume, QStringLiteral("Resume breaks"), true});
+        items.push_back({Command::resume, tr("Resume breaks"), true});
     } else {
-        items.push_back({Command::pause30, QStringLiteral("Pause 30 min"), true});
-        items.push_back({Command::pause60, QStringLiteral("Pause 1 hour")});
-        items.push_back({Command::pauseTomorrow, QStringLiteral("Pause until tomorrow")});
+        items.push_back({Command::pause30, tr("Pause 30 min"), true});
+        items.push_back({Command::pause60, tr("Pause 1 hour")});
+        items.push_back({Command::pauseTomorrow, tr("Pause until tomorrow")});
     }
-    items.push_back({Command::stats, QStringLiteral("Stats"), true});
-    items.push_back({Command::settings, QStringLiteral("Settings")});
-    items.push_back({Command::quit, QStringLiteral("Quit"), true});
+    items.push_back({Command::stats, tr("Stats"), true});
+    items.push_back({Command::settings, tr("Settings")});
+    items.push_back({Command::quit, tr("Quit"), true});
     return items;
 }
 

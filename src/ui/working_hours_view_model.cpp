@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include <QCoreApplication>
 #include <QVariantMap>
 
 #include "app/working_hours_file.hpp"
@@ -12,10 +13,18 @@ namespace tarnwick {
 
 namespace {
 
+struct WorkingHoursTr {
+    Q_DECLARE_TR_FUNCTIONS(WorkingHours)
+};
+
 using view::text;
 
-constexpr std::array<const char*, 7> dayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                 "Friday", "Saturday", "Sunday"};
+// Translated where they are shown, in the context "WorkingHours".
+constexpr std::array<const char*, 7> dayNames = {
+    QT_TRANSLATE_NOOP("WorkingHours", "Monday"),   QT_TRANSLATE_NOOP("WorkingHours", "Tuesday"),
+    QT_TRANSLATE_NOOP("WorkingHours", "Wednesday"), QT_TRANSLATE_NOOP("WorkingHours", "Thursday"),
+    QT_TRANSLATE_NOOP("WorkingHours", "Friday"),   QT_TRANSLATE_NOOP("WorkingHours", "Saturday"),
+    QT_TRANSLATE_NOOP("WorkingHours", "Sunday")};
 constexpr int quarter = 15;
 
 bool isDay(int day) { return day >= 0 && day < 7; }
@@ -24,15 +33,19 @@ int aroundTheClock(int minutes) { return ((minutes % minutesPerDay) + minutesPer
 
 QString timeText(int minutes) { return text(timeOfDayText(minutes)); }
 
+// The names a screen reader gives a range's controls.
 QVariantMap rangeEntry(const MinuteRange& range, const QString& day, int index) {
     const QString number = QString::number(index + 1);
     return {
         {QStringLiteral("start"), timeText(range.start)},
         {QStringLiteral("end"), timeText(range.end)},
         {QStringLiteral("crossesMidnight"), range.crossesMidnight()},
-        {QStringLiteral("startName"), QStringLiteral("%1, range %2 start").arg(day, number)},
-        {QStringLiteral("endName"), QStringLiteral("%1, range %2 end").arg(day, number)},
-        {QStringLiteral("removeName"), QStringLiteral("Remove %1 range %2").arg(day, number)},
+        //: %1 is a weekday, %2 the range's number on that day: "Monday, range 1 start"
+        {QStringLiteral("startName"), WorkingHoursTr::tr("%1, range %2 start").arg(day, number)},
+        //: %1 is a weekday, %2 the range's number on that day: "Monday, range 1 end"
+        {QStringLiteral("endName"), WorkingHoursTr::tr("%1, range %2 end").arg(day, number)},
+        //: %1 is a weekday, %2 the range's number on that day: "Remove Monday range 1"
+        {QStringLiteral("removeName"), WorkingHoursTr::tr("Remove %1 range %2").arg(day, number)},
     };
 }
 
@@ -76,23 +89,24 @@ WorkingHoursViewModel::Values WorkingHoursViewModel::compute() const {
     v.enabled = shown.enabled;
     bool anyRange = false;
     for (int day = 0; day < 7; ++day) {
-        const QString name = QString::fromLatin1(dayNames[std::size_t(day)]);
+        const QString name = QCoreApplication::translate("WorkingHours", dayNames[std::size_t(day)]);
         QVariantList ranges;
         const auto& dayRanges = shown.days[std::size_t(day)];
         for (std::size_t i = 0; i < dayRanges.size(); ++i) ranges.append(rangeEntry(dayRanges[i], name, int(i)));
         anyRange = anyRange || !dayRanges.empty();
         v.days.append(QVariantMap{
             {QStringLiteral("name"), name},
-            {QStringLiteral("addName"), QStringLiteral("Add a range on %1").arg(name)},
+            //: %1 is a weekday
+            {QStringLiteral("addName"), tr("Add a range on %1").arg(name)},
             {QStringLiteral("ranges"), ranges},
         });
     }
     if (!shown.enabled)
-        v.summary = QStringLiteral("While this is off, breaks can come at any time.");
+        v.summary = tr("While this is off, breaks can come at any time.");
     else if (!anyRange)
-        v.summary = QStringLiteral("No day has hours, so breaks can come at any time. Add a range to keep them to it.");
+        v.summary = tr("No day has hours, so breaks can come at any time. Add a range to keep them to it.");
     else
-        v.summary = QStringLiteral("Breaks come only in these hours. A range that ends before it starts runs past midnight.");
+        v.summary = tr("Breaks come only in these hours. A range that ends before it starts runs past midnight.");
     return v;
 }
 
@@ -167,9 +181,13 @@ bool WorkingHoursViewModel::setTime(End which, int day, int index, const QString
     const QString trimmed = typed.trimmed();
     const std::optional<int> minutes = parseTimeOfDay(trimmed.toStdString());
     if (!minutes) {
-        setError(trimmed.isEmpty() ? QStringLiteral("Enter a time as HH:MM, from 00:00 to 23:59.")
-                                   : QStringLiteral("\u201C%1\u201D isn't a time. Use HH:MM, from 00:00 to 23:59.").arg(trimmed),
-                 day);
+        if (trimmed.isEmpty()) {
+            //: HH:MM is the form of a time: two digits of hours, a colon, two of minutes
+            setError(tr("Enter a time as HH:MM, from 00:00 to 23:59."), day);
+        } else {
+            //: %1 is what was typed; HH:MM is the form of a time: two digits of hours, a colon, two of minutes
+            setError(tr("\u201C%1\u201D isn't a time. Use HH:MM, from 00:00 to 23:59.").arg(trimmed), day);
+        }
         return false;
     }
     return setMinutes(which, day, index, *minutes);
@@ -179,9 +197,15 @@ bool WorkingHoursViewModel::setMinutes(End which, int day, int index, int minute
     MinuteRange range = *rangeAt(day, index);
     (which == End::start ? range.start : range.end) = minutes;
     if (range.start == range.end) {
-        setError(QStringLiteral("A range can't start and end at the same time (%1). Choose another %2.")
-                        .arg(timeText(minutes), which == End::start ? QStringLiteral("start") : QStringLiteral("end")),
-                 day);
+        // A whole sentence for each end, so a translation need not fit the word into another.
+        const QString time = timeText(minutes);
+        if (which == End::start) {
+            //: %1 is the time both ends would have, e.g. 09:00
+            setError(tr("A range can't start and end at the same time (%1). Choose another start.").arg(time), day);
+        } else {
+            //: %1 is the time both ends would have, e.g. 09:00
+            setError(tr("A range can't start and end at the same time (%1). Choose another end.").arg(time), day);
+        }
         return false;
     }
     WorkingHours next = hours();

@@ -63,15 +63,17 @@ public:
     AppModel* model() const { return m_model; }
     void setModel(AppModel* model);
 
-    static QString heading() { return QStringLiteral("Working hours"); }
-    static QString switchText() { return QStringLiteral("Only remind me during working hours"); }
-    static QString addRangeText() { return QStringLiteral("Add range"); }
-    static QString copyMondayText() { return QStringLiteral("Copy Monday to weekdays"); }
-    static QString copyMondayDescription() { return QStringLiteral("Tuesday to Friday get Monday's hours"); }
-    static QString noRangesText() { return QStringLiteral("No hours"); }
-    static QString nextDayText() { return QStringLiteral("next day"); }
+    static QString heading() { return tr("Working hours"); }
+    static QString switchText() { return tr("Only remind me during working hours"); }
+    static QString addRangeText() { return tr("Add range"); }
+    static QString copyMondayText() { return tr("Copy Monday to weekdays"); }
+    static QString copyMondayDescription() { return tr("Tuesday to Friday get Monday's hours"); }
+    static QString noRangesText() { return tr("No hours"); }
+    //: Beside a range's end time that falls on the next day
+    static QString nextDayText() { return tr("next day"); }
     static QString timeDescription() {
-        return QStringLiteral("Hours and minutes, 00:00 to 23:59; Up and Down change it by 15 minutes");
+        //: Read by screen readers for a time field; Up and Down are the arrow keys
+        return tr("Hours and minutes, 00:00 to 23:59; Up and Down change it by 15 minutes");
     }
 
     bool enabled() const { return m_values.enabled; }

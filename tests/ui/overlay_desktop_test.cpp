@@ -20,6 +20,7 @@
 #include "platform/imaging/blur.hpp"
 #include "platform/x11/panel_hints.hpp"
 #include "platform/x11/x11_windows.hpp"
+#include "ui/i18n/language.hpp"
 #include "ui/overlay_controller.hpp"
 #include "ui/views_loader.hpp"
 
@@ -374,5 +375,6 @@ TEST_F(Overlay, AMonitorAddedDuringABreakGetsItsPanelAtOnce) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
+    tarnwick::i18n::installTranslations(app, QLocale(QLocale::English, QLocale::UnitedStates));
     return RUN_ALL_TESTS();
 }

@@ -34,6 +34,7 @@
 #include "model_rig.hpp"
 #include "screen_pixels.hpp"
 #include "screenshot_path.hpp"
+#include "ui/i18n/language.hpp"
 #include "ui/settings_view_model.hpp"
 #include "ui/views_loader.hpp"
 #include "ui/window_controller.hpp"
@@ -678,6 +679,7 @@ TEST_F(SettingsDesktop, TheWorkingHoursSectionInTheLightAndTheDarkPalette) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    tarnwick::i18n::installTranslations(app, QLocale(QLocale::English, QLocale::UnitedStates));
     return RUN_ALL_TESTS();
 }
 

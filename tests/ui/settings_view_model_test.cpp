@@ -46,7 +46,7 @@ TEST(SettingsLabels, SayWhatEachPickerValueMeans) {
         QString expected;
     } cases[] = {
         {minutesLabel, 1, "1 minute"},         {minutesLabel, 20, "20 minutes"},      {minutesLabel, 2, "2 minutes"},
-        {secondsLabel, 20, "20 seconds"},      {secondsLabel, 1, "1 seconds"},        {headsUpLabel, 0, "Don't warn me"},
+        {secondsLabel, 20, "20 seconds"},      {secondsLabel, 1, "1 second"},        {headsUpLabel, 0, "Don't warn me"},
         {headsUpLabel, 30, "30 seconds before"}, {skipsLabel, 99, "No limit"},        {skipsLabel, 5, "5"},
         {skipsLabel, 100, "100"},              {reminderLabel, 0, "Never"},           {reminderLabel, 8, "Every 8 minutes"},
         {reminderLabel, 7, "Every 7 minutes"},

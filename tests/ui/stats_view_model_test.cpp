@@ -57,7 +57,7 @@ TEST(StatsPresenter, CountsSpeakInTheSingularForExactlyOne) {
     EXPECT_EQ(skipsLeftText(0), "0 skips left");
     EXPECT_EQ(skipsLeftText(1), "1 skip left");
     EXPECT_EQ(skipsLeftText(5), "5 skips left");
-    EXPECT_EQ(dayAccessibleText({instantAt(t0), "Mon", 3, 1}), "Mon: 3 taken, 1 skipped");
+    EXPECT_EQ(dayAccessibleText("Mon", 3, 1), "Mon: 3 taken, 1 skipped");
 }
 
 TEST(StatsPresenter, RangeRunsFromMondayToSundayInTheCalendarsZoneAcrossMonthsAndYears) {

@@ -24,6 +24,7 @@
 #include "screen_pixels.hpp"
 #include "screenshot_path.hpp"
 #include "platform/x11/panel_hints.hpp"
+#include "ui/i18n/language.hpp"
 #include "ui/status_controller.hpp"
 #include "ui/views_loader.hpp"
 
@@ -449,6 +450,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         QApplication app(argc, argv);
+        tarnwick::i18n::installTranslations(app, QLocale(QLocale::English, QLocale::UnitedStates));
         status = RUN_ALL_TESTS();
     }
     if (bus > 0) ::kill(pid_t(bus), SIGTERM);

@@ -20,6 +20,7 @@
 #include "screen_pixels.hpp"
 #include "screenshot_path.hpp"
 #include "platform/autostart/login_item.hpp"
+#include "ui/i18n/language.hpp"
 #include "ui/views_loader.hpp"
 
 namespace tarnwick {
@@ -293,6 +294,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         QApplication app(argc, argv);
+        tarnwick::i18n::installTranslations(app, QLocale(QLocale::English, QLocale::UnitedStates));
         status = RUN_ALL_TESTS();
     }
     if (bus > 0) ::kill(pid_t(bus), SIGTERM);

@@ -22,7 +22,8 @@ T.RadioButton {
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     Accessible.name: name
-    Accessible.description: summary + ", " + tag
+    //: A timing preset's description for screen readers: %1 is its summary, %2 its tag
+    Accessible.description: qsTr("%1, %2").arg(summary).arg(tag)
 
     background: RoundedShape {
         radius: 12

@@ -57,6 +57,9 @@ Window {
 
     Item {
         id: content
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         focus: true
 

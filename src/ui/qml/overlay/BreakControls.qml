@@ -41,12 +41,12 @@ Column {
         }
         GlassButton {
             visible: controls.vm.canSkip
-            text: "Skip Break"
+            text: qsTr("Skip Break")
             symbol: "forward.fill"
             onClicked: controls.vm.skip()
         }
         GlassButton {
-            text: "Lock Screen"
+            text: qsTr("Lock Screen")
             symbol: "lock.fill"
             onClicked: controls.vm.lockScreen()
         }
@@ -65,9 +65,10 @@ Column {
             visible: controls.vm.showEscapeHint
             anchors.horizontalCenter: parent.horizontalCenter
             spacing: 4
-            KitText { text: controls.vm.pressText; size: 12; anchors.verticalCenter: parent.verticalCenter }
+            // One sentence around the key; a language may put the key first or last.
+            KitText { text: controls.vm.pressText; visible: text !== ""; size: 12; anchors.verticalCenter: parent.verticalCenter }
             KeyCap { label: controls.vm.escKey; anchors.verticalCenter: parent.verticalCenter }
-            KitText { text: controls.vm.twiceText; size: 12; anchors.verticalCenter: parent.verticalCenter }
+            KitText { text: controls.vm.twiceText; visible: text !== ""; size: 12; anchors.verticalCenter: parent.verticalCenter }
         }
     }
 }

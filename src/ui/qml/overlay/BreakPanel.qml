@@ -11,10 +11,13 @@ Window {
     property var sunset
     property bool composited: false
 
-    title: "Tarnwick break"
+    title: qsTr("Tarnwick break")
     color: "black"
 
     BreakScreenView {
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         vm: panel.vm
         isMainScreen: panel.isMainScreen

@@ -10,11 +10,14 @@ Window {
     readonly property rect card: view.card
     readonly property real cardRadius: view.cardRadius
 
-    title: "Tarnwick heads-up"
+    title: qsTr("Tarnwick heads-up")
     color: "transparent"
 
     HeadsUpCard {
         id: view
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.top: parent.top
         anchors.horizontalCenter: parent.horizontalCenter
         vm: panel.vm

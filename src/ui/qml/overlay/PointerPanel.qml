@@ -9,11 +9,14 @@ Window {
     readonly property rect card: view.card
     readonly property real cardRadius: view.cardRadius
 
-    title: "Tarnwick countdown"
+    title: qsTr("Tarnwick countdown")
     color: "transparent"
 
     CursorCountdownView {
         id: view
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         vm: panel.vm
         composited: panel.composited
     }

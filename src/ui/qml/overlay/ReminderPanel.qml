@@ -12,11 +12,14 @@ Window {
     readonly property real cardRadius: view.cardRadius
     readonly property rect disc: view.disc
 
-    title: "Tarnwick nudge"
+    title: qsTr("Tarnwick nudge")
     color: "transparent"
 
     ReminderOrbView {
         id: view
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         // The window's own size, known from the moment it is placed; its content item learns it
         // only once shown, too late for the shape set before.
         width: panel.width

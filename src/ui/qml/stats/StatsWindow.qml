@@ -34,6 +34,9 @@ Window {
 
     Item {
         id: view
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         readonly property color primary: palette.windowText
         readonly property color secondary: Qt.rgba(primary.r, primary.g, primary.b, 0.6)

@@ -14,12 +14,16 @@ Window {
     // same move that keeps the edge next to the tray in place.
     readonly property int contentHeight: Math.ceil(view.implicitHeight)
 
-    title: "Tarnwick"
+    //: The program's name, as the window list and screen readers give the tray panel
+    title: qsTr("Tarnwick")
     width: view.implicitWidth
     color: view.palette.window
 
     MenuBarView {
         id: view
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         focus: true
         vm: panel.vm
         onSettingsRequested: panel.settingsRequested()

@@ -15,12 +15,16 @@ Window {
         item.clicked.connect(() => trayMenu.vm.trigger(index))
     }
 
-    title: "Tarnwick"
+    //: The program's name, as the window list and screen readers give the tray menu
+    title: qsTr("Tarnwick")
     width: Math.max(200, Math.ceil(column.implicitWidth) + 12)
     color: body.palette.window
 
     Item {
         id: body
+        // Right-to-left languages mirror the whole surface.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.fill: parent
 
         Rectangle {
