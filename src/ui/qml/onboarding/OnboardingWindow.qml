@@ -58,7 +58,7 @@ Window {
     Item {
         id: content
         // Right-to-left languages mirror the whole surface.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Application.layoutDirection === Qt.RightToLeft
         LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         focus: true
@@ -97,7 +97,9 @@ Window {
                     MarkOrb { size: 76; Layout.alignment: Qt.AlignHCenter }
                     KitText {
                         Layout.topMargin: 16
-                        Layout.alignment: Qt.AlignHCenter
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
                         text: vm.welcomeTitle
                         size: 30
                         font.weight: Font.Bold
@@ -165,7 +167,9 @@ Window {
                     IconTile { symbol: "pause.fill"; colors: Tiles.purple; size: 64; Layout.alignment: Qt.AlignHCenter }
                     KitText {
                         Layout.topMargin: 18
-                        Layout.alignment: Qt.AlignHCenter
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
                         text: vm.busyTitle
                         size: 28
                         font.weight: Font.Bold
@@ -179,13 +183,18 @@ Window {
                         size: 13.5
                         color: Qt.rgba(1, 1, 1, 0.75)
                     }
-                    RowLayout {
+                    // The three chips in a row, or one above the other where a language's words
+                    // make the row wider than the step.
+                    GridLayout {
+                        id: chipRow
                         Layout.topMargin: 22
                         Layout.alignment: Qt.AlignHCenter
-                        spacing: 8
-                        OnboardingChip { title: vm.chips[0].title; symbol: vm.chips[0].symbol; colors: Tiles.red }
-                        OnboardingChip { title: vm.chips[1].title; symbol: vm.chips[1].symbol; colors: Tiles.orange }
-                        OnboardingChip { title: vm.chips[2].title; symbol: vm.chips[2].symbol; colors: Tiles.purple }
+                        columns: chip0.implicitWidth + chip1.implicitWidth + chip2.implicitWidth + 16 > stage.width - 40 ? 1 : 3
+                        columnSpacing: 8
+                        rowSpacing: 8
+                        OnboardingChip { id: chip0; Layout.alignment: Qt.AlignHCenter; title: vm.chips[0].title; symbol: vm.chips[0].symbol; colors: Tiles.red }
+                        OnboardingChip { id: chip1; Layout.alignment: Qt.AlignHCenter; title: vm.chips[1].title; symbol: vm.chips[1].symbol; colors: Tiles.orange }
+                        OnboardingChip { id: chip2; Layout.alignment: Qt.AlignHCenter; title: vm.chips[2].title; symbol: vm.chips[2].symbol; colors: Tiles.purple }
                     }
                     RoundedShape {
                         id: loginCard
@@ -244,7 +253,9 @@ Window {
                     MarkOrb { size: 76; Layout.alignment: Qt.AlignHCenter }
                     KitText {
                         Layout.topMargin: 16
-                        Layout.alignment: Qt.AlignHCenter
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
                         text: vm.doneTitle
                         size: 30
                         font.weight: Font.Bold

@@ -16,7 +16,7 @@ Window {
 
     BreakScreenView {
         // Right-to-left languages mirror the whole surface.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Application.layoutDirection === Qt.RightToLeft
         LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         vm: panel.vm

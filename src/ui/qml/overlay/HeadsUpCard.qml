@@ -60,19 +60,22 @@ Item {
                 progress: headsUp.vm.progress
             }
             ColumnLayout {
+                Layout.fillWidth: true
                 spacing: 2
                 RollingText {
+                    Layout.fillWidth: true
                     text: headsUp.vm.bigText
                     size: 20
                     weight: Font.Bold
                 }
                 KitText {
+                    Layout.fillWidth: true
+                    fit: true
                     text: headsUp.vm.smallText
                     size: 12.5
                     color: Qt.rgba(1, 1, 1, 0.7)
                 }
             }
-            Item { Layout.fillWidth: true }
             CloseButton {
                 visible: headsUp.vm.showClose
                 label: headsUp.vm.closeLabel
@@ -88,11 +91,27 @@ Item {
             readonly property real labels: start.implicitContentWidth + later1.implicitContentWidth
                                            + later2.implicitContentWidth + later3.implicitContentWidth
             readonly property real sidePadding: Math.max(4, Math.min(14, (content.width - labels - 3 * spacing) / 8))
+            // Labels too long for the card at the full size (some languages' are) are drawn smaller,
+            // down to 10.5, so that every button keeps its whole word.
+            readonly property real fullLabels: startWidth.advanceWidth + later1Width.advanceWidth
+                                               + later2Width.advanceWidth + later3Width.advanceWidth
+            // Each button takes its label, 12 for its label's layout, at least 8 of padding and a
+            // little to spare for the rounding of glyph widths.
+            readonly property real textSize: Math.max(10.5, Math.min(13, 13 * (content.width - 3 * spacing - 4 * 24) / Math.max(1, fullLabels)))
+            TextMetrics { id: startWidth; text: start.text; font: labelFont.font }
+            TextMetrics { id: later1Width; text: later1.text; font: labelFont.font }
+            TextMetrics { id: later2Width; text: later2.text; font: labelFont.font }
+            TextMetrics { id: later3Width; text: later3.text; font: labelFont.font }
+            KitText { id: labelFont; visible: false; size: 13; font.weight: Font.DemiBold }
             spacing: 6
             GlassButton {
                 id: start
+                // What the later buttons leave; a label longer than that even at the smallest size
+                // takes a second line.
+                width: Math.min(implicitWidth, content.width - later1.width - later2.width - later3.width - 3 * actions.spacing)
                 leftPadding: actions.sidePadding
                 rightPadding: actions.sidePadding
+                textSize: actions.textSize
                 text: headsUp.vm.startNowText
                 prominent: true
                 composited: headsUp.composited
@@ -102,6 +121,7 @@ Item {
                 id: later1
                 leftPadding: actions.sidePadding
                 rightPadding: actions.sidePadding
+                textSize: actions.textSize
                 text: headsUp.vm.snoozeLabels[0]
                 composited: headsUp.composited
                 onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[0])
@@ -110,6 +130,7 @@ Item {
                 id: later2
                 leftPadding: actions.sidePadding
                 rightPadding: actions.sidePadding
+                textSize: actions.textSize
                 text: headsUp.vm.snoozeLabels[1]
                 composited: headsUp.composited
                 onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[1])
@@ -118,6 +139,7 @@ Item {
                 id: later3
                 leftPadding: actions.sidePadding
                 rightPadding: actions.sidePadding
+                textSize: actions.textSize
                 text: headsUp.vm.snoozeLabels[2]
                 composited: headsUp.composited
                 onClicked: headsUp.vm.snooze(headsUp.vm.snoozeMinutes[2])

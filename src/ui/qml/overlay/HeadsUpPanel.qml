@@ -16,7 +16,7 @@ Window {
     HeadsUpCard {
         id: view
         // Right-to-left languages mirror the whole surface.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Application.layoutDirection === Qt.RightToLeft
         LayoutMirroring.childrenInherit: true
         anchors.top: parent.top
         anchors.horizontalCenter: parent.horizontalCenter

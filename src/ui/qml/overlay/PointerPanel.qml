@@ -15,7 +15,7 @@ Window {
     CursorCountdownView {
         id: view
         // Right-to-left languages mirror the whole surface.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Application.layoutDirection === Qt.RightToLeft
         LayoutMirroring.childrenInherit: true
         vm: panel.vm
         composited: panel.composited

@@ -18,7 +18,7 @@ Window {
     ReminderOrbView {
         id: view
         // Right-to-left languages mirror the whole surface.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Application.layoutDirection === Qt.RightToLeft
         LayoutMirroring.childrenInherit: true
         // The window's own size, known from the moment it is placed; its content item learns it
         // only once shown, too late for the shape set before.

@@ -42,7 +42,7 @@ Window {
     Item {
         id: root
         // Right-to-left languages mirror the whole surface.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Application.layoutDirection === Qt.RightToLeft
         LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         readonly property color primary: palette.windowText

@@ -15,10 +15,13 @@ Column {
     PaneText {
         visible: entry.modelData.heading !== ""
         text: entry.modelData.heading
+        width: entry.width
+        wrapMode: Text.WordWrap
         size: 11
         font.weight: Font.DemiBold
         secondary: true
-        leftPadding: 8
+        leftPadding: LayoutMirroring.enabled ? 0 : 8
+        rightPadding: LayoutMirroring.enabled ? 8 : 0
         topPadding: 10
         bottomPadding: 2
         Accessible.role: Accessible.Heading

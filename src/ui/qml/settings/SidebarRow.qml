@@ -37,7 +37,9 @@ T.TabButton {
             text: row.text
             size: 13
             color: row.selected && row.listFocused ? row.palette.highlightedText : row.primary
-            elide: Text.ElideRight
+            // A long name steps its font down, and wraps only where that is not enough.
+            fit: true
+            wrapMode: Text.WordWrap
             Layout.fillWidth: true
             Layout.alignment: Qt.AlignVCenter
             Accessible.ignored: true

@@ -35,7 +35,7 @@ Window {
     Item {
         id: view
         // Right-to-left languages mirror the whole surface.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Application.layoutDirection === Qt.RightToLeft
         LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         readonly property color primary: palette.windowText
@@ -244,7 +244,9 @@ Window {
                     spacing: 12
                     MarkOrb { size: 56; Layout.alignment: Qt.AlignHCenter }
                     KitText {
-                        Layout.alignment: Qt.AlignHCenter
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
                         text: vm.emptyTitle
                         size: 17
                         font.weight: Font.DemiBold

@@ -11,6 +11,8 @@ T.Button {
     property string symbol
     // Whether the material may be translucent; opaque where no compositing manager runs.
     property bool composited: Compositor.active
+    // The label's size; a row of buttons whose labels are long in a language steps it down.
+    property real textSize: 13
 
     topPadding: 8
     bottomPadding: 8
@@ -37,8 +39,13 @@ T.Button {
             Layout.alignment: Qt.AlignVCenter
         }
         KitText {
+            // Its natural width where the button has it, else wrapped onto more lines.
+            Layout.fillWidth: true
+            Layout.maximumWidth: implicitWidth
+            wrapMode: button.width < button.implicitWidth - 0.5 ? Text.WordWrap : Text.NoWrap
+            horizontalAlignment: Text.AlignHCenter
             text: button.text
-            size: 13
+            size: button.textSize
             font.weight: Font.DemiBold
             Layout.alignment: Qt.AlignVCenter
             Accessible.ignored: true

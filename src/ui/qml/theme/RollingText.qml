@@ -16,6 +16,9 @@ Item {
     property real progress: 1
     readonly property int steps: 6
     property string shown
+    // Where the text starts: at the left, or at the right in a mirrored layout. The characters
+    // keep their own order either way.
+    readonly property real origin: LayoutMirroring.enabled ? width - still.implicitWidth - current.implicitWidth : 0
 
     implicitWidth: still.implicitWidth + current.implicitWidth
     implicitHeight: Math.max(still.implicitHeight, current.implicitHeight)
@@ -46,6 +49,7 @@ Item {
 
     KitText {
         id: still
+        x: rolling.origin
         size: rolling.size
         color: rolling.color
         font.weight: rolling.weight
@@ -53,7 +57,7 @@ Item {
     }
     KitText {
         id: outgoing
-        x: still.implicitWidth
+        x: rolling.origin + still.implicitWidth
         size: rolling.size
         color: rolling.color
         font.weight: rolling.weight
@@ -65,7 +69,7 @@ Item {
     }
     KitText {
         id: current
-        x: still.implicitWidth
+        x: rolling.origin + still.implicitWidth
         size: rolling.size
         color: rolling.color
         font.weight: rolling.weight

@@ -26,6 +26,8 @@ T.Button {
         spacing: 8
         IconTile { objectName: "icon"; size: 24; symbol: tile.symbol; colors: tile.colors }
         KitText {
+            width: tile.availableWidth
+            wrapMode: Text.WordWrap
             text: tile.text
             size: 12.5
             font.weight: Font.DemiBold

@@ -15,6 +15,9 @@ T.Button {
     leftPadding: 8
     rightPadding: 8
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    // Its natural width where there is room, less where the footer's words are long.
+    Layout.fillWidth: true
+    Layout.maximumWidth: implicitWidth
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     Accessible.role: Accessible.Button
     Accessible.name: text
@@ -29,6 +32,8 @@ T.Button {
         opacity: 0.7
         Symbol { name: button.symbol; size: 13; color: button.primary; Layout.alignment: Qt.AlignVCenter }
         KitText {
+            Layout.fillWidth: true
+            fit: true
             text: button.text
             size: 12
             font.weight: Font.Medium

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Window
 import Tarnwick.Ui  // the module's C++ types
 
 // The tray panel: where the schedule stands, the immediate commands, today's tally, and the way
@@ -21,18 +22,45 @@ Item {
         width: 272
         spacing: 14
 
-        // Header: the emblem, where things stand, and how far to the next break.
+        // Header: the emblem, where things stand, and how far to the next break. A value longer
+        // than the room beside the emblem (a held break's reason, in some languages) is drawn
+        // smaller.
         ColumnLayout {
+            Layout.fillWidth: true
             spacing: 10
             RowLayout {
+                Layout.fillWidth: true
                 spacing: 12
                 MarkOrb { objectName: "emblem"; size: 40 }
                 ColumnLayout {
+                    id: headline
+                    Layout.fillWidth: true
                     spacing: 1
-                    KitText { text: view.vm.label; size: 12; color: view.primary; opacity: 0.6 }
-                    RollingText { text: view.vm.value; size: 25; weight: Font.Bold; color: view.primary }
+                    KitText {
+                        Layout.fillWidth: true
+                        text: view.vm.label
+                        size: 12
+                        color: view.primary
+                        opacity: 0.6
+                        wrapMode: Text.WordWrap
+                    }
+                    // The whole width of the column: a value that grows (a longer countdown, the
+                        // reason of a hold) has its room at once.
+                    RollingText {
+                        Layout.fillWidth: true
+                        text: view.vm.value
+                        size: Math.max(16, Math.min(25, 25 * 0.94 * headline.width / Math.max(1, valueWidth.advanceWidth)))
+                        weight: Font.Bold
+                        color: view.primary
+                        TextMetrics {
+                            id: valueWidth
+                            text: view.vm.value
+                            font.family: Fonts.family
+                            font.weight: Font.Bold
+                            font.pointSize: 25 * 72 / (Screen.logicalPixelDensity * 25.4)
+                        }
+                    }
                 }
-                Item { Layout.fillWidth: true }
             }
             RoundedShape {
                 visible: view.vm.showProgress
@@ -46,6 +74,8 @@ Item {
                 RoundedShape {
                     objectName: "progressFill"
                     height: parent.height
+                    // From the reading side: the left, or the right in a mirrored layout.
+                    anchors.left: parent.left
                     width: Math.max(6, parent.width * view.vm.progress)
                     continuous: false
                     radius: 3
@@ -66,8 +96,10 @@ Item {
 
         // The immediate commands.
         ColumnLayout {
+            Layout.fillWidth: true
             spacing: 8
             RowLayout {
+                Layout.fillWidth: true
                 spacing: 8
                 ActionTile {
                     objectName: "firstTile"
@@ -97,14 +129,34 @@ Item {
                 symbol: "play.fill"
                 onClicked: view.vm.resume()
             }
-            RowLayout {
+            // The pause chips beside their caption, or under it where a language's words leave
+            // no room beside it, wrapping onto a second line where even that is not enough.
+            GridLayout {
+                id: pauseRow
                 visible: !view.vm.paused
-                spacing: 6
-                KitText { text: view.vm.pauseText; size: 12; color: view.primary; opacity: 0.6 }
-                Item { Layout.fillWidth: true }
-                PauseChip { objectName: "pause30"; text: view.vm.pauseChips[0]; primary: view.primary; onClicked: view.vm.pauseChip(0) }
-                PauseChip { text: view.vm.pauseChips[1]; primary: view.primary; onClicked: view.vm.pauseChip(1) }
-                PauseChip { text: view.vm.pauseChips[2]; primary: view.primary; onClicked: view.vm.pauseChip(2) }
+                Layout.fillWidth: true
+                readonly property real chipsWidth: chip0.implicitWidth + chip1.implicitWidth + chip2.implicitWidth + 12
+                columns: pauseCaption.implicitWidth + 12 + chipsWidth > width ? 1 : 2
+                columnSpacing: 6
+                rowSpacing: 6
+                KitText {
+                    id: pauseCaption
+                    Layout.fillWidth: true
+                    text: view.vm.pauseText
+                    size: 12
+                    color: view.primary
+                    opacity: 0.6
+                    wrapMode: Text.WordWrap
+                }
+                Flow {
+                    Layout.alignment: Qt.AlignRight
+                    Layout.fillWidth: pauseRow.columns === 1
+                    Layout.preferredWidth: pauseRow.chipsWidth
+                    spacing: 6
+                    PauseChip { id: chip0; objectName: "pause30"; text: view.vm.pauseChips[0]; primary: view.primary; onClicked: view.vm.pauseChip(0) }
+                    PauseChip { id: chip1; text: view.vm.pauseChips[1]; primary: view.primary; onClicked: view.vm.pauseChip(1) }
+                    PauseChip { id: chip2; text: view.vm.pauseChips[2]; primary: view.primary; onClicked: view.vm.pauseChip(2) }
+                }
             }
         }
 
@@ -135,11 +187,13 @@ Item {
             color: Qt.rgba(view.primary.r, view.primary.g, view.primary.b, 0.12)
         }
 
+        // The footer's words step their font down where a language's are longer than the room.
         RowLayout {
+            Layout.fillWidth: true
             spacing: 4
             FooterButton { text: view.vm.statsTitle; symbol: "chart.bar.fill"; primary: view.primary; onClicked: view.statsRequested() }
             FooterButton { text: view.vm.settingsTitle; symbol: "gearshape.fill"; primary: view.primary; onClicked: view.settingsRequested() }
-            Item { Layout.fillWidth: true }
+            Item { Layout.fillWidth: true; Layout.minimumWidth: 0 }
             FooterButton { text: view.vm.quitTitle; symbol: "power"; primary: view.primary; onClicked: Qt.quit() }
         }
     }

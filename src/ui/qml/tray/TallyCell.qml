@@ -24,6 +24,7 @@ ColumnLayout {
         Layout.fillWidth: true
         horizontalAlignment: Text.AlignHCenter
         text: cell.caption
+        wrapMode: Text.WordWrap
         size: 10.5
         color: cell.primary
         opacity: 0.6
