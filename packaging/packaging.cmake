@@ -14,7 +14,7 @@ execute_process(COMMAND date -u -R -d "${TARNWICK_RELEASE_DATE} 12:00"
                 OUTPUT_VARIABLE TARNWICK_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/tarnwick.metainfo.xml.in
-               ${package_dir}/${TARNWICK_APP_ID}.metainfo.xml @ONLY)
+               ${package_dir}/english.metainfo.xml @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${package_dir}/changelog @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/tarnwick.1 ${package_dir}/tarnwick.1 @ONLY)
 
@@ -25,13 +25,25 @@ foreach(name tarnwick.1 changelog)
         DEPENDS ${package_dir}/${name}
         VERBATIM)
 endforeach()
-add_custom_target(tarnwick_package_files ALL DEPENDS ${package_dir}/tarnwick.1.gz ${package_dir}/changelog.gz)
+# The desktop entry and the metainfo with their texts in every language of the translations.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB TARNWICK_TRANSLATION_FILES ${PROJECT_SOURCE_DIR}/translations/*.ts)
+add_custom_command(OUTPUT ${package_dir}/tarnwick.desktop ${package_dir}/${TARNWICK_APP_ID}.metainfo.xml
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/translate-desktop-files
+            ${PROJECT_SOURCE_DIR}/translations
+            ${PROJECT_SOURCE_DIR}/resources/desktop/tarnwick.desktop ${package_dir}/tarnwick.desktop
+            ${package_dir}/english.metainfo.xml ${package_dir}/${TARNWICK_APP_ID}.metainfo.xml
+    DEPENDS ${PROJECT_SOURCE_DIR}/scripts/translate-desktop-files ${PROJECT_SOURCE_DIR}/resources/desktop/tarnwick.desktop
+            ${package_dir}/english.metainfo.xml ${PROJECT_SOURCE_DIR}/translations/languages ${TARNWICK_TRANSLATION_FILES}
+    VERBATIM)
+add_custom_target(tarnwick_package_files ALL DEPENDS ${package_dir}/tarnwick.1.gz ${package_dir}/changelog.gz
+    ${package_dir}/tarnwick.desktop ${package_dir}/${TARNWICK_APP_ID}.metainfo.xml)
 
 # The program finds its views module from its own folder (ViewsLoader::defaultFolders).
 install(TARGETS tarnwick RUNTIME DESTINATION bin)
 install(TARGETS tarnwick_views LIBRARY DESTINATION ${TARNWICK_VIEWS_INSTALL_DIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-install(FILES resources/desktop/tarnwick.desktop DESTINATION share/applications)
+install(FILES ${package_dir}/tarnwick.desktop DESTINATION share/applications)
 install(FILES ${package_dir}/${TARNWICK_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES data/dbus/io.tarnwick.Tarnwick1.xml DESTINATION share/dbus-1/interfaces)
 foreach(size 16 22 24 32 48 64 128 256 512)
@@ -72,6 +84,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qml6-module-qtqml, qml6-module-qtqml-models, qml6-module-qtqml-workerscript, \
 qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-templates, \
 qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qtquick-window")
-# The typeface the layouts are drawn for, and the image formats desktop pictures come in.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-inter, qt6-image-formats-plugins")
+# The typeface the layouts are drawn for, the image formats desktop pictures come in, and typefaces
+# with real glyphs for the Japanese, Chinese, Korean and Arabic translations (the small ones first).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-inter, qt6-image-formats-plugins, fonts-wqy-microhei | fonts-noto-cjk, fonts-noto-ui-core | fonts-noto-core")
 include(CPack)

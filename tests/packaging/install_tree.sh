@@ -20,6 +20,8 @@ share=$prefix/share
 
 check "the desktop entry validates" desktop-file-validate "$share/applications/tarnwick.desktop"
 check "the metainfo validates" appstreamcli validate --no-net --pedantic "$share/metainfo/$app_id.metainfo.xml"
+check "the desktop entry is in German and Arabic too" test "$(grep -c -e '^GenericName\[de\]=' -e '^GenericName\[ar\]=' "$share/applications/tarnwick.desktop")" = 2
+check "the metainfo's summary is in Japanese too" grep -q '<summary xml:lang="ja">' "$share/metainfo/$app_id.metainfo.xml"
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$share/metainfo/$app_id.metainfo.xml")
 check "the metainfo launches the installed desktop entry" test -f "$share/applications/$launchable"
 icon=$(sed -n 's/^Icon=//p' "$share/applications/tarnwick.desktop")
