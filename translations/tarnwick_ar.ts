@@ -530,6 +530,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>زجاج</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>رنين</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>خرخرة</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>فرقعة</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>بطل</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>غواصة</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>زجاجة</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>نفخة</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>مورس</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>بينغ</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

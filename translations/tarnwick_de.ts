@@ -506,6 +506,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Glas</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Klirr</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Schnurren</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Plopp</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Held</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>U-Boot</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flasche</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Hauch</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Morse</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

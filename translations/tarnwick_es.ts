@@ -506,6 +506,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Cristal</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Tintineo</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Ronroneo</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Héroe</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Submarino</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Botella</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Soplo</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Morse</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

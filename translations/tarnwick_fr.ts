@@ -506,6 +506,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Verre</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Tintement</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Ronron</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Héros</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Sous-marin</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Bouteille</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Souffle</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Morse</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

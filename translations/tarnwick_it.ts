@@ -506,6 +506,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Vetro</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Tintinnio</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Fusa</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pop</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Eroe</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Sottomarino</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Bottiglia</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Soffio</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Morse</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

@@ -500,6 +500,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>ガラス</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>チン</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>ゴロゴロ</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>ポン</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>ヒーロー</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>潜水艦</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>ボトル</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>ブロー</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>モールス</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>ピン</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

@@ -500,6 +500,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>유리</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>팅</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>가르랑</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>퐁</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>영웅</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>잠수함</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>병</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>바람</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>모스</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>핑</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

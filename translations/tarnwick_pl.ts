@@ -512,6 +512,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Szkło</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Brzęk</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Mruczenie</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pyk</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Bohater</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Łódź podwodna</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Butelka</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Podmuch</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Morse</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

@@ -506,6 +506,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Vidro</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Tilintar</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Ronronar</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Estalo</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Herói</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Submarino</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Garrafa</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Sopro</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Morse</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

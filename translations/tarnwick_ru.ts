@@ -512,6 +512,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Стекло</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Звяк</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Мурлыканье</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Хлопок</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Герой</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Субмарина</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Бутылка</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Дуновение</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Морзе</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Пинг</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

@@ -500,6 +500,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Cam</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Çın</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Mırıltı</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Pıt</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Kahraman</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Denizaltı</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Şişe</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Üfleme</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Mors</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

@@ -512,6 +512,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>Скло</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>Дзень</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>Муркотіння</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>Клац</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Герой</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>Субмарина</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Пляшка</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>Подих</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>Морзе</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Пінг</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

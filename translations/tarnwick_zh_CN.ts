@@ -500,6 +500,49 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>Glass</source>
+        <translation>玻璃</translation>
+    </message>
+    <message>
+        <source>Tink</source>
+        <translation>叮</translation>
+    </message>
+    <message>
+        <source>Purr</source>
+        <translation>呼噜</translation>
+    </message>
+    <message>
+        <source>Pop</source>
+        <translation>啵</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>英雄</translation>
+    </message>
+    <message>
+        <source>Submarine</source>
+        <translation>潜水艇</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>瓶子</translation>
+    </message>
+    <message>
+        <source>Blow</source>
+        <translation>吹气</translation>
+    </message>
+    <message>
+        <source>Morse</source>
+        <translation>摩尔斯</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>乒</translation>
+    </message>
+</context>
+<context>
     <name>Stats</name>
     <message>
         <source>%1 – %2</source>

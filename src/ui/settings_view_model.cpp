@@ -151,8 +151,18 @@ QStringList SettingsViewModel::paneIds() {
     return ids;
 }
 
+// The sounds by the names the settings keep; the picker shows them in the user's language.
+constexpr const char* soundTable[] = {
+    QT_TRANSLATE_NOOP("Sound", "Glass"),  QT_TRANSLATE_NOOP("Sound", "Tink"),      QT_TRANSLATE_NOOP("Sound", "Purr"),
+    QT_TRANSLATE_NOOP("Sound", "Pop"),    QT_TRANSLATE_NOOP("Sound", "Hero"),      QT_TRANSLATE_NOOP("Sound", "Submarine"),
+    QT_TRANSLATE_NOOP("Sound", "Bottle"), QT_TRANSLATE_NOOP("Sound", "Blow"),      QT_TRANSLATE_NOOP("Sound", "Morse"),
+    QT_TRANSLATE_NOOP("Sound", "Ping"),
+};
+
 QStringList SettingsViewModel::soundChoices() {
-    return {"Glass", "Tink", "Purr", "Pop", "Hero", "Submarine", "Bottle", "Blow", "Morse", "Ping"};
+    QStringList names;
+    for (const char* name : soundTable) names.append(QLatin1String(name));
+    return names;
 }
 
 SettingsViewModel::SettingsViewModel(AppModel& model, ImageSource wallpaper, QString version, FactsSource facts,
@@ -268,6 +278,8 @@ SettingsViewModel::Values SettingsViewModel::compute() {
     const QString sound = QString::fromStdString(settings.soundName);
     if (!v.soundNames.contains(sound)) v.soundNames.append(sound);
     v.soundIndex = int(v.soundNames.indexOf(sound));
+    for (const QString& name : std::as_const(v.soundNames))
+        v.soundLabels.append(QCoreApplication::translate("Sound", name.toUtf8().constData()));
     const int count = countOf(m_model.historyCount());
     const QString folder = withTilde(QDir::cleanPath(m_model.dataFolder()), QDir::homePath());
     //: %1 is the data folder, e.g. ~/.local/share/tarnwick

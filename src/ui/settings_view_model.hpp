@@ -301,6 +301,7 @@ class SettingsViewModel : public QObject {
 
     // Sounds: the names offered (the current one added when it is not among them) and its index.
     Q_PROPERTY(QStringList soundNames READ soundNames NOTIFY changed)
+    Q_PROPERTY(QStringList soundLabels READ soundLabels NOTIFY changed)
     Q_PROPERTY(int soundIndex READ soundIndex NOTIFY changed)
 
     // Privacy & Data.
@@ -390,6 +391,7 @@ public:
     Q_INVOKABLE void removeMessage(int index);
 
     QStringList soundNames() const { return m_values.soundNames; }
+    QStringList soundLabels() const { return m_values.soundLabels; }  // the names as the picker shows them
     int soundIndex() const { return m_values.soundIndex; }
     Q_INVOKABLE void chooseSound(int index);
     Q_INVOKABLE void playSound();
@@ -419,7 +421,7 @@ private:
         QString selectedPreset, enforcement;
         QString background;
         QStringList messages;
-        QStringList soundNames;
+        QStringList soundNames, soundLabels;
         int soundIndex = -1;
         QString privacyText, deleteQuestion;
         QString hotKeyNote, typingSubtitle, fullscreenNote;

@@ -29,7 +29,7 @@ FormPane {
             ChoicePicker {
                 objectName: "soundName"
                 title: pane.vm.text.soundPicker
-                labels: pane.vm.soundNames
+                labels: pane.vm.soundLabels
                 currentIndex: pane.vm.soundIndex
                 onChosen: (index) => pane.vm.chooseSound(index)
             }
