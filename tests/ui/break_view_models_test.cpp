@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
 #include "model_rig.hpp"
 #include "ui/break_view_models.hpp"
+#include "ui/i18n/core_text.hpp"
+#include "ui/i18n/language.hpp"
 
 namespace tarnwick {
 namespace {
@@ -60,6 +63,26 @@ TEST(BreakViewModel, ShowsTheBreaksTextsClockAndCountdownOnlyDuringTheBreak) {
     EXPECT_EQ(v.screen.title(), QString());
     EXPECT_EQ(v.screen.clockText(), QString());
     EXPECT_EQ(v.screen.countdownText(), QString());
+}
+
+// In German the break's own lines are German; a line the user wrote, even one that reads like the
+// built-in ones, is shown as written.
+TEST(BreakViewModel, TranslatesItsOwnLinesAndNeverTheUsersMessages) {
+    ASSERT_EQ(i18n::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::German)), QStringLiteral("de"));
+    {
+        Views v;
+        v.model->takeBreak(BreakKind::micro);
+        EXPECT_EQ(v.screen.title(), i18n::coreText(v.model->breakTitle().toStdString()));
+        EXPECT_NE(v.screen.title(), v.model->breakTitle());
+        EXPECT_EQ(v.screen.subtitle(), i18n::coreText(v.model->breakSubtitle().toStdString()));
+        EXPECT_NE(v.screen.subtitle(), v.model->breakSubtitle());
+        v.tickAt(t0 + 20);
+        v.model->settingsModel()->setCustomMessages({"Rest them on the farthest thing you can see"});
+        v.model->takeBreak(BreakKind::micro);
+        EXPECT_EQ(v.screen.subtitle(), QStringLiteral("Rest them on the farthest thing you can see"));
+        EXPECT_NE(v.screen.title(), v.model->breakTitle()) << "the title is still the program's own";
+    }
+    i18n::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 // The screen can always be locked and the break goes on; a skip acts only when its button shows, and the hint
