@@ -21,11 +21,6 @@ inline QString text(std::string_view value) { return QString::fromUtf8(value.dat
 // Whole numbers a view can show or key on; the clamp keeps the conversion defined.
 inline qint64 whole(double value) { return qint64(std::clamp(value, -9.2e18, 9.2e18)); }
 
-// A count with its word, singular for exactly one: counted(1, "skip", "skips") is "1 skip".
-inline QString counted(qint64 n, const char* one, const char* many) {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-}
-
 // The locale's short time without seconds: some locales' short format (C, POSIX) carries them.
 inline QString shortTimeFormat() {
     static const QString format = [] {
