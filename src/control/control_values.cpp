@@ -40,7 +40,7 @@ QString statusSentence(const AppModel& model) {
     //: %1 is "Eye break starting" or "Long break starting", %2 the time left ("10s")
     if (std::holds_alternative<phase::HeadsUp>(phase)) return StatusTr::tr("%1 in %2").arg(label, phaseText(model));
     //: %1 is "Break held", %2 the reason ("You're on a call")
-    if (std::holds_alternative<phase::Held>(phase)) return StatusTr::tr("%1: %2").arg(label, i18n::coreText(model.heldLabel().toStdString()));
+    if (auto* p = std::get_if<phase::Held>(&phase)) return StatusTr::tr("%1: %2").arg(label, i18n::coreText(tarnwick::label(p->reason)));
     //: %1 is "Eye break" or "Long break", %2 the time of day it ends
     if (auto* p = std::get_if<phase::OnBreak>(&phase)) return StatusTr::tr("%1 until %2").arg(label, view::localTime(p->endsAt));
     if (auto hours = hoursPause(model)) return hours->sentence;

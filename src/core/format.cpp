@@ -28,10 +28,15 @@ std::string countdown(double seconds) { return minutesAndSeconds(seconds, "%02ll
 
 std::string clock(double seconds) { return minutesAndSeconds(seconds, "%lld:%02lld"); }
 
-std::string shortDuration(double seconds) {
+ShortDuration shortDurationParts(double seconds) {
     const auto s = wholeSeconds(seconds);
-    if (s < 60) return std::to_string(s) + "s";
-    return std::to_string((s + 59) / 60) + "m";
+    if (s < 60) return {s, false};
+    return {(s + 59) / 60, true};
+}
+
+std::string shortDuration(double seconds) {
+    const ShortDuration d = shortDurationParts(seconds);
+    return std::to_string(d.value) + (d.minutes ? "m" : "s");
 }
 
 }  // namespace tarnwick::format

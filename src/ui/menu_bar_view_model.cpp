@@ -28,12 +28,10 @@ using view::whole;
 
 QString clockUntil(Instant at, Instant now) { return text(format::clock((at - now).count())); }
 
-// format::shortDuration in the user's language: whole seconds rounded up, never below zero, as
-// "59s" below a minute, else whole minutes rounded up, "2m".
+// format::shortDuration with the unit in the user's language: "59s", "2m".
 QString shortDuration(double seconds) {
-    const std::int64_t s = std::isfinite(seconds) && seconds > 0 ? std::int64_t(std::ceil(std::min(seconds, 1e15))) : 0;
-    if (s < 60) return MenuBarTr::tr("%1s", "seconds, short").arg(s);
-    return MenuBarTr::tr("%1m", "minutes, short").arg((s + 59) / 60);
+    const format::ShortDuration d = format::shortDurationParts(seconds);
+    return d.minutes ? MenuBarTr::tr("%1m", "minutes, short").arg(d.value) : MenuBarTr::tr("%1s", "seconds, short").arg(d.value);
 }
 
 struct Status {
