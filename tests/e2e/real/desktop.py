@@ -2,16 +2,18 @@
 
     desktop.py screenshot FILE          the whole screen, as the compositor composes it
     desktop.py input                    input through the compositor, by commands on standard input
-    desktop.py inhibit SECONDS          holds KDE's power management idle inhibitor that long
+    desktop.py inhibit SECONDS          holds KDE's power management inhibitor of screen changes that long
     desktop.py items                    the StatusNotifierItems the watcher has, one a line
     desktop.py fullscreen SECONDS       a native Wayland window (GTK 3), full screen, for that long
     desktop.py screencast SECONDS       a screen cast of the monitor (GNOME) for that long; prints
                                         "node ID" once its PipeWire stream is there
-    desktop.py activate ITEM [X Y]      Activate on an item ("service/path" as the watcher lists it)
     desktop.py pixels FILE X,Y ...      the colours at those points, "X,Y #rrggbb" a line
     desktop.py window-pixels WIN X,Y .. the same, read from an X11 window's own contents
     desktop.py changed BEFORE AFTER X0 Y0 X1 Y1
                                         the box of the pixels that differ within that rectangle
+    desktop.py inserted BEFORE AFTER X0 Y0 X1 Y1
+                                        the box of what was put into a row of icons there, the ones
+                                        after it moved along to make room
 
 The desktop is named by TARNWICK_REAL_DESKTOP (gnome, kde or sway).
 """
@@ -184,17 +186,14 @@ def items():
         print(item)
 
 
-def activate(item, x=0, y=0):
-    service, _, path = item.partition("/")
-    call(bus(), service, "/" + path if path else "/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate",
-         (x, y), "(ii)")
-
-
 def inhibit(seconds):
-    # PowerDevil keeps an inhibition for as long as the connection that asked for it lives.
+    # A video player's inhibition on Plasma: the screen's settings are not to change (PowerDevil's
+    # ChangeScreenSettings, 4), kept for as long as the connection that asked for it lives.
+    # PowerDevil takes it in after a few seconds, so that short ones never count.
     connection = bus()
-    cookie = call(connection, "org.freedesktop.PowerManagement.Inhibit", "/org/freedesktop/PowerManagement/Inhibit",
-                  "org.freedesktop.PowerManagement.Inhibit", "Inhibit", ("a film", "playing a video"), "(ss)").unpack()[0]
+    agent = "org.kde.Solid.PowerManagement.PolicyAgent"
+    cookie = call(connection, agent, "/org/kde/Solid/PowerManagement/PolicyAgent", agent, "AddInhibition",
+                  (4, "a film", "playing a video"), "(uss)").unpack()[0]
     print(f"inhibited, cookie {cookie}", flush=True)
     time.sleep(seconds)
 
@@ -269,6 +268,24 @@ def changed(before, after, x0, y0, x1, y1):
         print(*box)
 
 
+def inserted(before, after, x0, y0, x1, y1):
+    # Columns of the rectangle, each as its pixels' bytes; the first column that differs is where
+    # the new icon begins, and the shift that best lines up what follows with the picture before is
+    # its width. (A clock whose minute turned in between matches at no shift, and is outvoted.)
+    def columns(path):
+        image = GdkPixbuf.Pixbuf.new_from_file(path)
+        data, stride, channels = image.get_pixels(), image.get_rowstride(), image.get_n_channels()
+        return [bytes(data[y * stride + x * channels + i] for y in range(y0, y1) for i in range(3))
+                for x in range(x0, x1)]
+    a, b = columns(before), columns(after)
+    start = next((x for x in range(len(a)) if a[x] != b[x]), None)
+    if start is None:
+        return
+    rest = range(start, len(a))
+    shift = max(range(1, 97), key=lambda d: sum(1 for x in rest if x + d < len(b) and b[x + d] == a[x]))
+    changed(before, after, x0 + start, y0, x0 + start + shift, y1)
+
+
 def screencast(seconds):
     """A cast of the monitor through Mutter's own interface, the one the desktop portal uses when a
     meeting program shares the screen."""
@@ -309,14 +326,14 @@ def main(argv):
         fullscreen(float(args[0]))
     elif verb == "screencast":
         screencast(float(args[0]))
-    elif verb == "activate":
-        activate(args[0], *map(int, args[1:3]))
     elif verb == "pixels":
         pixels(args[0], args[1:])
     elif verb == "window-pixels":
         window_pixels(args[0], args[1:])
     elif verb == "changed":
         changed(args[0], args[1], *map(int, args[2:6]))
+    elif verb == "inserted":
+        inserted(args[0], args[1], *map(int, args[2:6]))
     else:
         sys.exit(__doc__)
 

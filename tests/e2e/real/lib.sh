@@ -71,9 +71,13 @@ poke() {
     case $desktop in
         gnome) input_cmd poke ;;
         sway) swaymsg -q -- seat seat0 cursor move 1 0 && swaymsg -q -- seat seat0 cursor move -1 0 ;;
+        kde) kwin_input poke ;;
         *) false ;;
     esac || fail "could not send input through the compositor on $desktop"
 }
+
+# KWin's fake input (tarnwick_kwin_input, which the test names).
+kwin_input() { "${TARNWICK_KWIN_INPUT:?the test names no tarnwick_kwin_input}" "$@"; }
 
 # $1 left clicks in a row (2: a double click) at $2,$3.
 click() {
@@ -84,6 +88,7 @@ click() {
                   for ((n = 0; n < $1; n++)); do
                       swaymsg -q seat seat0 cursor press button1 && swaymsg -q seat seat0 cursor release button1 || exit 1
                   done ;;
+        kde) kwin_input click "$1" "$2" "$3" ;;
         *) false ;;
     esac || fail "could not click through the compositor on $desktop"
 }
@@ -181,6 +186,7 @@ end_test() {
 type_key() {
     case $desktop in
         sway) wtype -k Shift_L ;;
+        kde) kwin_input key ;;
         *) echo "no key input through the compositor on $desktop" >&2; false ;;
     esac
 }
