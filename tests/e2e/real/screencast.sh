@@ -30,12 +30,13 @@ start_viewer() {
 }
 # The viewer linked to the cast. A link made while Mutter still sets its stream up can be dropped,
 # or the viewer left without a format (the cast runs a moment, then stops): each try starts a fresh
-# viewer and links it, until the cast still runs a second after it started to.
+# viewer and links it, until the cast still runs a second after it started to. (A loaded machine,
+# with other desktops starting beside this one, can take seconds before the cast's first frame.)
 for _ in 1 2 3 4 5; do
     if [ -n "$viewer" ]; then kill "$viewer" 2> /dev/null || true; wait "$viewer" 2> /dev/null || true; fi
     start_viewer
     pw-link "$(pw-link -o | grep -m 1 ':out_0')" cast-viewer:in_0 2>> "$work/links.log" || true
-    for _ in $(seq 30); do running && break; sleep 0.1; done
+    for _ in $(seq 100); do running && break; sleep 0.1; done
     sleep 1
     running && break
 done
