@@ -82,7 +82,8 @@ void AppDelegate::launch() {
         //: The global shortcut's description, shown in the desktop's shortcut settings
         m_portalHotKey = std::make_unique<PortalHotKey>(QDBusConnection::sessionBus(), AppTr::tr("Take an eye break now"),
                                                         QStringLiteral("CTRL+ALT+b"),
-                                                        [this] { m_model.takeBreak(BreakKind::micro); });
+                                                        [this] { m_model.takeBreak(BreakKind::micro); },
+                                                        portalMayAskToBind(qEnvironmentVariable("XDG_CURRENT_DESKTOP")));
         QObject::connect(m_portalHotKey.get(), &PortalHotKey::stateChanged, m_portalHotKey.get(),
                          [this](PortalHotKey::State state) {
                              if (state == PortalHotKey::State::bound) {

@@ -190,7 +190,8 @@ void OverlayController::present(QWindow* panel, Kind kind, int fadeInMs) {
         x11::addWindowStates(id, {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_STICKY",
                                   "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
     } else {
-        x11::addWindowStates(id, {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY"});
+        x11::addWindowStates(id, {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR",
+                                  "_NET_WM_STATE_SKIP_PAGER"});
     }
     if (composited && fadeInMs > 0) {
         auto* fade = new QPropertyAnimation(panel, "opacity", panel);

@@ -479,6 +479,8 @@ void StatusController::present(QWindow* popup) {
     fit(popup);
     m_presses.setWatching(true);
     popup->show();
+    // A panel of the tray, not a window of its own: no entry in the task bar or the pager.
+    x11::addWindowStates(popup->winId(), {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
     popup->raise();
     popup->requestActivate();
 }

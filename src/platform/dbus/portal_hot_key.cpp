@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace tarnwick {
 
 namespace {
@@ -67,13 +69,25 @@ bool portalBindsShortcut(const QList<PortalShortcut>& shortcuts, const QString& 
     return false;
 }
 
+PortalNextStep portalNextStep(const QList<PortalShortcut>& listed, const QString& id, bool mayAskToBind) {
+    if (portalBindsShortcut(listed, id)) return PortalNextStep::useBinding;
+    const bool filed = std::any_of(listed.begin(), listed.end(), [&](const PortalShortcut& s) { return s.id == id; });
+    return !filed && mayAskToBind ? PortalNextStep::askToBind : PortalNextStep::goWithout;
+}
+
+bool portalMayAskToBind(const QString& currentDesktop) {
+    const QStringList names = currentDesktop.split(u':', Qt::SkipEmptyParts);
+    return !names.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
+}
+
 PortalHotKey::PortalHotKey(QDBusConnection bus, QString description, QString preferredTrigger,
-                           std::function<void()> action, QObject* parent)
+                           std::function<void()> action, bool mayAskToBind, QObject* parent)
     : QObject(parent),
       m_bus(std::move(bus)),
       m_description(std::move(description)),
       m_preferredTrigger(std::move(preferredTrigger)),
-      m_action(std::move(action)) {
+      m_action(std::move(action)),
+      m_mayAskToBind(mayAskToBind) {
     registerTypes();
     // Later, so whoever made this object has connected to stateChanged first.
     QTimer::singleShot(0, this, &PortalHotKey::start);
@@ -139,7 +153,8 @@ void PortalHotKey::request(Step step, const QString& method, const QVariantList&
         watcher->deleteLater();
         if (m_step != step) return;  // answered already, or given up
         const QDBusMessage reply = watcher->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage) return step == Step::listing ? bind() : fail();
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return step == Step::listing && m_mayAskToBind ? bind() : fail();
         // An older portal names the request its own way; its Response comes there.
         const QString handle = pathOf(reply.arguments().value(0));
         if (!handle.isEmpty() && handle != m_requestPath) listen(handle);
@@ -152,7 +167,10 @@ void PortalHotKey::onResponse(uint response, const QVariantMap& results) {
     if (m_step == Step::listing) {
         // Bound at an earlier start: nothing to ask, and no desktop shows its shortcut settings.
         const auto listed = qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
-        if (response != 0 || !portalBindsShortcut(listed, shortcutId())) return bind();
+        const PortalNextStep next = response != 0 ? (m_mayAskToBind ? PortalNextStep::askToBind : PortalNextStep::goWithout)
+                                                  : portalNextStep(listed, shortcutId(), m_mayAskToBind);
+        if (next == PortalNextStep::askToBind) return bind();
+        if (next == PortalNextStep::goWithout) return fail();
         takeTrigger(listed);
         m_step = Step::done;
         return setState(State::bound);

@@ -34,6 +34,19 @@ QString portalRequestPath(const QString& uniqueName, const QString& token);
 // an empty trigger (the user left it without one).
 bool portalBindsShortcut(const QList<PortalShortcut>& shortcuts, const QString& id);
 
+// What to do once the portal has listed the session's shortcuts: use the binding, ask for one, or
+// go without the portal (the X grab serves). A shortcut listed without a key, one the user left
+// without a key, is not asked for again: each bind would show the desktop's shortcut settings
+// again (KDE opens them for every bind). `mayAskToBind` is false where a bind always opens a
+// settings page (KDE), which the program never does unasked; there the portal serves only a
+// shortcut that is bound already.
+enum class PortalNextStep { useBinding, askToBind, goWithout };
+PortalNextStep portalNextStep(const QList<PortalShortcut>& listed, const QString& id, bool mayAskToBind);
+
+// Whether a bind may be asked without opening a settings page, for the desktops named as
+// XDG_CURRENT_DESKTOP names them ("KDE", "ubuntu:GNOME").
+bool portalMayAskToBind(const QString& currentDesktop);
+
 class PortalHotKey : public QObject {
     Q_OBJECT
 public:
@@ -47,7 +60,7 @@ public:
     // `preferredTrigger` in the form the portal documents ("CTRL+ALT+b"), once control
     // returns to the event loop. `action` runs later on the main thread, once per activation.
     PortalHotKey(QDBusConnection bus, QString description, QString preferredTrigger, std::function<void()> action,
-                 QObject* parent = nullptr);
+                 bool mayAskToBind = true, QObject* parent = nullptr);
     ~PortalHotKey() override;
 
     State state() const { return m_state; }
@@ -83,6 +96,7 @@ private:
     QString m_description;
     QString m_preferredTrigger;
     std::function<void()> m_action;
+    bool m_mayAskToBind = true;
     State m_state = State::binding;
     Step m_step = Step::idle;
     QString m_requestPath;  // the request whose Response is awaited

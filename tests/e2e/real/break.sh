@@ -38,6 +38,8 @@ if [ "$(grep -c "phase headsUp micro" "$log")" -gt "$announced" ]; then
     heads_up_shot=$(keep_screenshot heads-up)
     read -r card card_geometry < <(windows_named '^Tarnwick heads-up$' | head -n 1)
     echo "heads-up: ${card_geometry:-none}"
+    [ "$desktop" != sway ] && [ -n "${card:-}" ] && ! xprop -id "$card" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR &&
+        problem "the heads-up card would have an entry in the task bar: $(xprop -id "$card" _NET_WM_STATE)"
     case $desktop in gnome) top=32 ;; sway) top=24 ;; *) top=0 ;; esac
     if [[ ${card_geometry:-} =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]]; then
         cw=${BASH_REMATCH[1]} cxpos=${BASH_REMATCH[3]} cypos=${BASH_REMATCH[4]}

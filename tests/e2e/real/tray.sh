@@ -65,6 +65,10 @@ if panel_shown; then
     read -r panel geometry < <(windows_named '^Tarnwick$' | grep ' 304x' | head -n 1) || true
     echo "panel: ${geometry:-none}"
     [ -n "$geometry" ] || problem "the panel closed again at once"
+    # A panel of the tray has no entry in the task bar (Plasma's lists every other window; sway has
+    # no task bar, and its XWayland window manager keeps no such state).
+    [ "$desktop" != sway ] && [ -n "$panel" ] && ! xprop -id "$panel" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR &&
+        problem "the panel would have an entry in the task bar: $(xprop -id "$panel" _NET_WM_STATE)"
     # It has the keyboard, as a window the window manager manages (sway and KWin say which is active).
     if [ -n "$panel" ] && [ "$desktop" != gnome ] && [ "$(xdotool getactivewindow 2> /dev/null)" != "$panel" ]; then
         problem "the panel does not have the keyboard: the active window is $(xdotool getactivewindow 2>&1)"

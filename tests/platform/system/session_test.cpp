@@ -65,7 +65,7 @@ TEST(KWinReport, AnOrdinaryWindowOfAnotherProgramThatFillsAScreenIsFullScreen) {
     }
 }
 
-TEST(PortalAnswer, OnlyAShortcutListedWithAKeyIsBound) {
+TEST(PortalAnswer, OnlyAShortcutListedWithAKeyIsBoundAndNoneIsAskedForTwice) {
     const QString id = PortalHotKey::shortcutId();
     const QVariantMap key{{"trigger_description", "Ctrl+Alt+B"}}, blank{{"trigger_description", ""}}, unsaid;
     struct Case { const char* name; QList<PortalShortcut> shortcuts; bool expected; } cases[] = {
@@ -77,5 +77,24 @@ TEST(PortalAnswer, OnlyAShortcutListedWithAKeyIsBound) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(portalBindsShortcut(c.shortcuts, id), c.expected);
     }
+    // Listed without a key, the shortcut is not asked for again; where a bind opens a settings
+    // page, it is never asked for.
+    using Next = PortalNextStep;
+    struct Step { const char* name; QList<PortalShortcut> listed; bool mayAsk; Next expected; } steps[] = {
+        {"bound, may ask", {{id, key}}, true, Next::useBinding},
+        {"bound, never asks", {{id, key}}, false, Next::useBinding},
+        {"not filed, may ask", {{"other", key}}, true, Next::askToBind},
+        {"not filed, never asks", {}, false, Next::goWithout},
+        {"filed without a key, may ask", {{id, blank}}, true, Next::goWithout},
+        {"filed without a key, never asks", {{id, blank}}, false, Next::goWithout},
+    };
+    for (const auto& c : steps) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(portalNextStep(c.listed, id, c.mayAsk), c.expected);
+    }
+    EXPECT_FALSE(portalMayAskToBind("KDE"));
+    EXPECT_FALSE(portalMayAskToBind("foo:kde"));
+    EXPECT_TRUE(portalMayAskToBind("ubuntu:GNOME"));
+    EXPECT_TRUE(portalMayAskToBind(""));
     EXPECT_EQ(portalRequestPath(":1.42", "t1"), "/org/freedesktop/portal/desktop/request/1_42/t1");
 }
