@@ -153,8 +153,7 @@ void PortalHotKey::request(Step step, const QString& method, const QVariantList&
         watcher->deleteLater();
         if (m_step != step) return;  // answered already, or given up
         const QDBusMessage reply = watcher->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            return step == Step::listing && m_mayAskToBind ? bind() : fail();
+        if (reply.type() != QDBusMessage::ReplyMessage) return step == Step::listing ? afterListing({}) : fail();
         // An older portal names the request its own way; its Response comes there.
         const QString handle = pathOf(reply.arguments().value(0));
         if (!handle.isEmpty() && handle != m_requestPath) listen(handle);
@@ -166,14 +165,9 @@ void PortalHotKey::onResponse(uint response, const QVariantMap& results) {
     forget();
     if (m_step == Step::listing) {
         // Bound at an earlier start: nothing to ask, and no desktop shows its shortcut settings.
-        const auto listed = qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
-        const PortalNextStep next = response != 0 ? (m_mayAskToBind ? PortalNextStep::askToBind : PortalNextStep::goWithout)
-                                                  : portalNextStep(listed, shortcutId(), m_mayAskToBind);
-        if (next == PortalNextStep::askToBind) return bind();
-        if (next == PortalNextStep::goWithout) return fail();
-        takeTrigger(listed);
-        m_step = Step::done;
-        return setState(State::bound);
+        // A refused listing counts as an empty one.
+        return afterListing(response == 0 ? qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")))
+                                          : QList<PortalShortcut>{});
     }
     if (response != 0) return fail();  // 1: the user cancelled, 2: anything else
     if (m_step == Step::creating) {
@@ -200,6 +194,17 @@ void PortalHotKey::onResponse(uint response, const QVariantMap& results) {
         m_step = Step::done;
         setState(State::bound);
     }
+}
+
+void PortalHotKey::afterListing(const QList<PortalShortcut>& listed) {
+    switch (portalNextStep(listed, shortcutId(), m_mayAskToBind)) {
+    case PortalNextStep::askToBind: return bind();
+    case PortalNextStep::goWithout: return fail();
+    case PortalNextStep::useBinding: break;
+    }
+    takeTrigger(listed);
+    m_step = Step::done;
+    setState(State::bound);
 }
 
 void PortalHotKey::bind() {

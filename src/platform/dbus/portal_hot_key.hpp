@@ -89,6 +89,7 @@ private:
     void setState(State state);
     void fail();
     QString nextToken();
+    void afterListing(const QList<PortalShortcut>& listed);
     void bind();
     void takeTrigger(const QList<PortalShortcut>& shortcuts);
 
