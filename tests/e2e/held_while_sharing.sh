@@ -49,6 +49,6 @@ fi
 # The meeting program stops watching: the held break is announced again.
 kill "$viewer"
 for _ in $(seq 100); do grep -q "phase headsUp micro" <(sed -n '/phase held micro call/,$p' "$log") && break; sleep 0.1; done
-sed -n '/phase held micro call/,$p' "$log" | grep -q "phase headsUp micro" || fail "the break was not announced again once the sharing ended"
+grep -q "phase headsUp micro" <<< "$(sed -n '/phase held micro call/,$p' "$log")" || fail "the break was not announced again once the sharing ended"
 expect -F $'label\tScreen sharing: off'
 echo "held while sharing: ok"

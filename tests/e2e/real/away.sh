@@ -40,7 +40,7 @@ case $desktop in
     # A window whose idle inhibitor sway holds, as its `inhibit_idle` command (or a video
     # player's own Wayland inhibitor) sets one.
     sway) xterm -title "a film" &
-          for _ in $(seq 50); do swaymsg -t get_tree | grep -q '"name": "a film"' && break; sleep 0.1; done
+          for _ in $(seq 50); do grep -q '"name": "a film"' <<< "$(swaymsg -t get_tree)" && break; sleep 0.1; done
           swaymsg -q "[pid=$!] inhibit_idle open" || fail "sway set no idle inhibitor on the window" ;;
     *) fail "no idle inhibitor to hold on $desktop" ;;
 esac

@@ -19,7 +19,8 @@ read -r -t 10 word node <&"${CAST[0]}" && [ "$word" = node ] || fail "Mutter pub
 echo "Mutter's cast: $(pw-cli info "$node" | grep -E 'media.class|node.name|media.name' | tr -s ' \n*\t' ' ')"
 # The cast's node as PipeWire lists it now, and whether it runs.
 cast_node() { pw-cli ls Node | awk '/^[[:space:]]*id [0-9]+,/ { id = $2 + 0 } /media.class = "Stream\/Output\/Video"/ { print id; exit }'; }
-running() { local n; n=$(cast_node); [ -n "$n" ] && pw-cli info "$n" | grep -q 'state: "running"'; }
+# (grep reads the whole answer: under pipefail, a grep -q that stops early fails the pipe.)
+running() { local n; n=$(cast_node); [ -n "$n" ] && grep -q 'state: "running"' <<< "$(pw-cli info "$n")"; }
 viewer=
 start_viewer() {
     gst-launch-1.0 -q pipewiresrc stream-properties="props,node.autoconnect=false,node.name=cast-viewer" ! fakesink \
@@ -46,7 +47,8 @@ start_tarnwick
 expect_held 75 call "the screen was cast"
 
 kill "$viewer"
-for _ in $(seq 100); do sed -n '/phase held micro call/,$p' "$log" | grep -q "phase headsUp micro" && break; sleep 0.1; done
-sed -n '/phase held micro call/,$p' "$log" | grep -q "phase headsUp micro" ||
+announced_again() { grep -q "phase headsUp micro" <<< "$(sed -n '/phase held micro call/,$p' "$log")"; }
+for _ in $(seq 100); do announced_again && break; sleep 0.1; done
+announced_again ||
     problem "the break was not announced again once the cast had no viewer"
 end_test
