@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "platform/imaging/backdrops.hpp"
+#include "platform/sway/sway_focus.hpp"
 #include "platform/x11/panel_hints.hpp"
 #include "ui/break_view_models.hpp"
 #include "ui/panel_placement.hpp"
@@ -58,6 +59,7 @@ OverlayController::OverlayController(AppModel& model, ViewsLoader& views, Wallpa
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &OverlayController::rebuild);
     for (QScreen* screen : QGuiApplication::screens()) watchScreen(screen);
     connect(&m_activation, &ActiveWindowWatcher::otherApplicationActive, this, &OverlayController::reclaimKeyboard);
+    connect(&m_overview, &ShellOverview::closed, this, &OverlayController::reclaimKeyboard);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationInactive) reclaimKeyboard();
     });
@@ -133,6 +135,7 @@ void OverlayController::build(Showing showing) {
         // Escape is watched even when no panel could be made.
         if (!m_keyFilter) qGuiApp->installEventFilter(this);
         m_keyFilter = true;
+        m_overview.setArmed(true);
     } else {
         const QRect geometry = headsUpFrame(freeArea(*main));
         auto* vm = new HeadsUpViewModel(m_model);
@@ -224,6 +227,7 @@ void OverlayController::close(bool animated) {
     m_mainBreakPanel = nullptr;
     if (m_keyFilter) qGuiApp->removeEventFilter(this);
     m_keyFilter = false;
+    m_overview.setArmed(false);
     m_showing = Showing::none;
 }
 
@@ -287,6 +291,15 @@ void OverlayController::remind(const QString& kind) {
 
 void OverlayController::reclaimKeyboard() {
     if (m_showing != Showing::onBreak || !m_mainBreakPanel) return;
+    // sway never hands the focus to a window that asks for it, and has ended the full screen of a
+    // break window the focus left: it is asked over its IPC instead.
+    if (!x11::windowManagerKeepsPlaces()) {
+        std::vector<quint64> windows;
+        for (const auto& panel : m_panels) {
+            if (panel) windows.push_back(panel->winId());
+        }
+        if (swayTakeBack(windows, m_mainBreakPanel->winId())) return;
+    }
     m_mainBreakPanel->raise();
     m_mainBreakPanel->requestActivate();
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/app_model.hpp"
+#include "platform/dbus/shell_overview.hpp"
 #include "platform/x11/active_window_watcher.hpp"
 #include "platform/x11/compositing_watch.hpp"
 
@@ -83,6 +84,7 @@ private:
     WallpaperSource m_wallpaper;
     CompositingWatch m_compositing;
     ActiveWindowWatcher m_activation;
+    ShellOverview m_overview;
     Showing m_showing = Showing::none;
     std::vector<QPointer<QWindow>> m_panels;
     QPointer<QWindow> m_mainBreakPanel;

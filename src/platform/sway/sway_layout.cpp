@@ -6,16 +6,14 @@
 #include <QJsonObject>
 #include <QLocalSocket>
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/sway/sway_fullscreen.hpp"
 
 namespace tarnwick {
 
-namespace {
-
-// One request and its reply's payload; absent without an answer within the budget.
-std::optional<QByteArray> ask(quint32 type, const QByteArray& payload, int budgetMs, QString socketPath) {
+std::optional<QByteArray> swayRequest(quint32 type, const QByteArray& payload, int budgetMs, QString socketPath) {
     if (socketPath.isEmpty()) socketPath = qEnvironmentVariable("SWAYSOCK");
     if (socketPath.isEmpty()) return std::nullopt;
     const QDeadlineTimer deadline(budgetMs);
@@ -35,7 +33,12 @@ std::optional<QByteArray> ask(quint32 type, const QByteArray& payload, int budge
     return std::nullopt;
 }
 
-}  // namespace
+bool swayCommandsSucceeded(const QByteArray& reply) {
+    const QJsonArray results = QJsonDocument::fromJson(reply).array();
+    return !results.isEmpty() && std::all_of(results.begin(), results.end(), [](const QJsonValue& result) {
+        return result.toObject().value(QLatin1String("success")).toBool();
+    });
+}
 
 std::optional<std::vector<QRect>> swayVisibleWorkspaceAreas(const QByteArray& workspacesJson) {
     const QJsonDocument document = QJsonDocument::fromJson(workspacesJson);
@@ -53,7 +56,7 @@ std::optional<std::vector<QRect>> swayVisibleWorkspaceAreas(const QByteArray& wo
 }
 
 std::optional<std::vector<QRect>> swayWorkspaceAreas(int budgetMs, QString socketPath) {
-    const auto reply = ask(swayGetWorkspaces, {}, budgetMs, std::move(socketPath));
+    const auto reply = swayRequest(swayGetWorkspaces, {}, budgetMs, std::move(socketPath));
     return reply ? swayVisibleWorkspaceAreas(*reply) : std::nullopt;
 }
 
@@ -61,10 +64,8 @@ bool swayMoveWindow(quint64 window, QPoint at, int budgetMs, QString socketPath)
     // "id" matches an XWayland window by its X11 id.
     const QByteArray command = QStringLiteral("[id=%1] move absolute position %2 %3")
                                    .arg(window).arg(at.x()).arg(at.y()).toUtf8();
-    const auto reply = ask(swayRunCommand, command, budgetMs, std::move(socketPath));
-    if (!reply) return false;
-    const QJsonArray results = QJsonDocument::fromJson(*reply).array();
-    return !results.isEmpty() && results.first().toObject().value(QLatin1String("success")).toBool();
+    const auto reply = swayRequest(swayRunCommand, command, budgetMs, std::move(socketPath));
+    return reply && swayCommandsSucceeded(*reply);
 }
 
 }  // namespace tarnwick

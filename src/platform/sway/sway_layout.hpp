@@ -20,6 +20,12 @@ namespace tarnwick {
 inline constexpr quint32 swayRunCommand = 0;
 inline constexpr quint32 swayGetWorkspaces = 1;
 
+// One request to sway at `socketPath` ($SWAYSOCK when empty) and its reply's payload; absent
+// without an answer within `budgetMs`.
+std::optional<QByteArray> swayRequest(quint32 type, const QByteArray& payload, int budgetMs, QString socketPath = {});
+// From RUN_COMMAND's JSON: whether there were commands and each of them succeeded.
+bool swayCommandsSucceeded(const QByteArray& reply);
+
 // From GET_WORKSPACES' JSON: the rectangles of the visible workspaces, one an output, in sway's
 // layout pixels (XWayland's root pixels). Absent when the text is not such a list.
 std::optional<std::vector<QRect>> swayVisibleWorkspaceAreas(const QByteArray& workspacesJson);

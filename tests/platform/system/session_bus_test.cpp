@@ -1,9 +1,11 @@
 // KWin's report of the window in front, against a fake KWin on the private session bus that runs
-// the real report script on a JavaScript engine.
+// the real report script on a JavaScript engine; GNOME Shell's overview closed over a break,
+// against a fake shell there.
 
 #include <gtest/gtest.h>
 
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QFile>
 #include <QJSEngine>
@@ -15,6 +17,7 @@
 
 #include "asked_often.hpp"
 #include "platform/dbus/kwin_fullscreen.hpp"
+#include "platform/dbus/shell_overview.hpp"
 
 using namespace tarnwick;
 
@@ -68,6 +71,33 @@ struct FakeKWin : QDBusVirtualObject {
                                         << a[4].toString();
             QTimer::singleShot(delayMs, [bus, report] { (void)bus.send(report); });
         }
+        return true;
+    }
+};
+
+// GNOME Shell's OverviewActive property, read and written through org.freedesktop.DBus.Properties,
+// with its change signal.
+struct FakeShell : QDBusVirtualObject {
+    QDBusConnection bus;
+    bool open = false;
+    int sets = 0;
+    explicit FakeShell(QDBusConnection connection) : bus(std::move(connection)) {}
+    QString introspect(const QString&) const override { return {}; }
+    void show(bool visible) {
+        open = visible;
+        QDBusMessage changed = QDBusMessage::createSignal("/org/gnome/Shell", "org.freedesktop.DBus.Properties",
+                                                          "PropertiesChanged");
+        changed << QString("org.gnome.Shell") << QVariantMap{{"OverviewActive", visible}} << QStringList();
+        (void)bus.send(changed);
+    }
+    bool handleMessage(const QDBusMessage& call, const QDBusConnection& connection) override {
+        const QVariantList a = call.arguments();
+        if (a.value(0) != "org.gnome.Shell" || a.value(1) != "OverviewActive")
+            return connection.send(call.createErrorReply(QDBusError::UnknownProperty, "no such property"));
+        if (call.member() == "Get") return connection.send(call.createReply(QVariant::fromValue(QDBusVariant(open))));
+        ++sets;
+        (void)connection.send(call.createReply());
+        show(a.value(2).value<QDBusVariant>().variant().toBool());
         return true;
     }
 };
@@ -138,4 +168,46 @@ TEST(KWinFullscreenOnBus, FollowsTheWindowInFrontAndCountsLateOrMissingAnswersAs
         QTest::qWait(30);
         EXPECT_FALSE(probe.frontWindowIsFullscreen());
     }
+}
+
+TEST(ShellOverviewOnBus, AnOverviewOpenOrOpeningWhileArmedIsClosedAndOnlyThen) {
+    ShellOverview guard;
+    int closed = 0;
+    QObject::connect(&guard, &ShellOverview::closed, [&] { ++closed; });
+    guard.setArmed(true);
+    QTest::qWait(200);
+    EXPECT_EQ(closed, 0) << "no shell on the bus: nothing to close";
+    guard.setArmed(false);
+
+    BusPeer shellBus("shell");
+    FakeShell shell(shellBus);
+    ASSERT_TRUE(shellBus.registerVirtualObject("/org/gnome/Shell", &shell));
+    ASSERT_TRUE(shellBus.registerService("org.gnome.Shell"));
+
+    // Open when the break begins.
+    shell.open = true;
+    guard.setArmed(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closed == 1; }, 3000));
+    EXPECT_FALSE(shell.open);
+
+    // Opened during the break (the Super key).
+    shell.show(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closed == 2; }, 3000));
+    EXPECT_FALSE(shell.open);
+
+    // A program other than the shell says the overview opened: not the shell's word.
+    BusPeer impostor("impostor");
+    QDBusMessage lie = QDBusMessage::createSignal("/org/gnome/Shell", "org.freedesktop.DBus.Properties", "PropertiesChanged");
+    lie << QString("org.gnome.Shell") << QVariantMap{{"OverviewActive", true}} << QStringList();
+    ASSERT_TRUE(impostor.send(lie));
+    QTest::qWait(300);
+    EXPECT_EQ(shell.sets, 2);
+
+    // After the break the overview is the user's.
+    guard.setArmed(false);
+    shell.show(true);
+    QTest::qWait(300);
+    EXPECT_TRUE(shell.open);
+    EXPECT_EQ(shell.sets, 2);
+    EXPECT_EQ(closed, 2);
 }

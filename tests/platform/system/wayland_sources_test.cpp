@@ -1,5 +1,6 @@
-// What Wayland compositors tell without Qt's Wayland platform: sway's IPC framing and its tree's
-// full-screen front window, and the XWayland display a GNOME session starts on demand.
+// What Wayland compositors tell without Qt's Wayland platform: sway's IPC framing, its tree's
+// full-screen front window and the command that takes a break back, and the XWayland display a
+// GNOME session starts on demand.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "platform/sway/sway_focus.hpp"
 #include "platform/sway/sway_fullscreen.hpp"
+#include "platform/sway/sway_layout.hpp"
 #include "platform/sway/sway_idle_inhibitors.hpp"
 #include "platform/xwayland_wait.hpp"
 
@@ -98,6 +101,21 @@ TEST(SwayFullscreenSource, WithoutASocketItIsNotAvailableAndAnswersNo) {
     SwayFullscreen missing(QStringLiteral("/nonexistent/sway-ipc.sock"));
     EXPECT_FALSE(missing.available());
     EXPECT_FALSE(missing.frontWindowIsFullscreen());
+}
+
+TEST(SwayTakeBack, EveryBreakWindowGoesBackToFullScreenBeforeTheMainOneIsFocused) {
+    EXPECT_EQ(swayTakeBackCommand({4194310, 4194320}, 4194310),
+              "[id=4194310] fullscreen enable; [id=4194320] fullscreen enable; [id=4194310] focus");
+    EXPECT_EQ(swayTakeBackCommand({0, 7}, 7), "[id=7] fullscreen enable; [id=7] focus") << "a window not made yet";
+    EXPECT_EQ(swayTakeBackCommand({7}, 0), "") << "nothing to focus";
+    EXPECT_FALSE(swayTakeBack({7}, 7, 50, QStringLiteral("/nonexistent/sway-ipc.sock")));
+
+    // sway answers one result for each command: taken back only when every one succeeded.
+    EXPECT_TRUE(swayCommandsSucceeded(R"([{"success":true},{"success":true}])"));
+    EXPECT_FALSE(swayCommandsSucceeded(R"([{"success":true},{"success":false,"error":"No matching node."}])"));
+    EXPECT_FALSE(swayCommandsSucceeded("[]"));
+    EXPECT_FALSE(swayCommandsSucceeded(R"({"success":true})"));
+    EXPECT_FALSE(swayCommandsSucceeded("not json"));
 }
 
 TEST(SwayTree, AnyWindowWithItsIdleInhibitorInForceInhibits) {
