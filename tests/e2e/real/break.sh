@@ -58,38 +58,6 @@ sleep 2  # past the break screen's fade-in
 stop_working
 shot=$(keep_screenshot)
 
-mapfile -t breaks < <(windows_named '^Tarnwick break$')
-[ ${#breaks[@]} -gt 0 ] || fail "no break window is shown"
-for entry in "${breaks[@]}"; do echo "break window: $entry"; done
-window=
-for entry in "${breaks[@]}"; do
-    [ "${entry#* }" = "1920x1080+0+0" ] && window=${entry%% *}
-done
-if [ -z "$window" ]; then
-    window=${breaks[0]%% *}
-    problem "no break window covers the monitor: ${breaks[*]#* }, not 1920x1080+0+0; $(describe_window "$window" | tr '\n' ' ')"
-fi
-
-# The corners, and points under the bars (GNOME's top bar is 32 px high; KDE's panel along the
-# bottom, 44 px; swaybar along the top, 24 px).
-points=(1,1 1918,1 1,1078 1918,1078 100,16 960,16 1800,16 100,1060 960,1060 1800,1060)
-# What the compositor shows there, what the break window itself holds there, and the desktop
-# before the break.
-mapfile -t shown < <(desktop_py pixels "$shot" "${points[@]}")
-mapfile -t own < <(desktop_py window-pixels "$window" "${points[@]}")
-mapfile -t before < <(desktop_py pixels "$work/desktop.png" "${points[@]}")
-close() {  # whether two "#rrggbb" colours differ by at most 16 in each channel
-    local a=$1 b=$2 i
-    [[ $a == \#* && $b == \#* ]] || return 1
-    for i in 1 3 5; do
-        (( ${#a} == 7 && ${#b} == 7 )) || return 1
-        local d=$((16#${a:$i:2} - 16#${b:$i:2}))
-        (( d >= -16 && d <= 16 )) || return 1
-    done
-}
-for i in "${!points[@]}"; do
-    s=${shown[$i]#* } o=${own[$i]#* } b=${before[$i]#* }
-    echo "at ${points[$i]}: shown $s, break window $o, desktop before $b"
-    close "$s" "$o" || problem "at ${points[$i]} the screen shows $s, not the break's $o (the desktop before: $b)"
-done
+find_break_window
+check_break_covers "$shot" "$break_window" "$work/desktop.png"
 end_test

@@ -118,6 +118,9 @@ class Mutter:
     def button(self, pressed):
         call(self.bus, *self.session, "NotifyPointerButton", (0x110, pressed), "(ib)")  # BTN_LEFT
 
+    def key(self, code, pressed):
+        call(self.bus, *self.session, "NotifyKeyboardKeycode", (code, pressed), "(ub)")  # evdev code
+
     def stop(self):
         call(self.bus, *self.session, "Stop")
 
@@ -126,7 +129,9 @@ def serve_input():
     """Input through one remote desktop session for as long as standard input stays open. GNOME
     shows an indicator in its top bar while a session runs (a click on it ends the session), so one
     session serves the whole test and the bar keeps one layout. Commands, one a line, each answered
-    "ok" or "error ...": poke; click COUNT X Y (COUNT 2 for a double click); work SECONDS (a poke every SECONDS until rest); rest."""
+    "ok" or "error ...": poke; click COUNT X Y (COUNT 2 for a double click); key CODE... (evdev
+    codes pressed in order, released in reverse: "key 56 15" is Alt+Tab); work SECONDS (a poke
+    every SECONDS until rest); rest."""
     import threading
 
     if desktop != "gnome":
@@ -166,6 +171,13 @@ def serve_input():
                     for _ in range(int(words[1])):
                         mutter.button(True)
                         mutter.button(False)
+            elif len(words) >= 2 and words[0] == "key":
+                codes = [int(word) for word in words[1:]]
+                with lock:
+                    for code in codes:
+                        mutter.key(code, True)
+                    for code in reversed(codes):
+                        mutter.key(code, False)
             elif len(words) == 2 and words[0] == "work":
                 every[0] = float(words[1])
                 working.set()

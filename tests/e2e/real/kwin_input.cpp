@@ -4,7 +4,8 @@
 //
 //   tarnwick_kwin_input poke           a one-pixel pointer movement, there and back
 //   tarnwick_kwin_input click N X Y    the pointer to X,Y, then N left clicks (2: a double click)
-//   tarnwick_kwin_input key            the left Shift key pressed and released: types nothing
+//   tarnwick_kwin_input key [CODE...]  keys pressed in order and released in reverse (evdev codes;
+//                                      by default the left Shift key, which types nothing)
 //
 // Exits 0 once KWin has taken the requests, 1 with a message when it offers no fake input.
 
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "fake-input-client-protocol.h"
 
@@ -42,7 +44,7 @@ void removed(void*, wl_registry*, uint32_t) {}
 constexpr wl_registry_listener registryListener{announced, removed};
 
 int usage() {
-    std::fprintf(stderr, "usage: tarnwick_kwin_input poke | click N X Y | key\n");
+    std::fprintf(stderr, "usage: tarnwick_kwin_input poke | click N X Y | key [CODE...]\n");
     return 2;
 }
 
@@ -54,7 +56,7 @@ void rest() { std::this_thread::sleep_for(std::chrono::milliseconds(60)); }
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string command = argv[1];
-    if (!(command == "poke" && argc == 2) && !(command == "key" && argc == 2) && !(command == "click" && argc == 5))
+    if (!(command == "poke" && argc == 2) && !(command == "key" && argc <= 6) && !(command == "click" && argc == 5))
         return usage();
 
     wl_display* display = wl_display_connect(nullptr);
@@ -81,8 +83,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "tarnwick_kwin_input: the compositor's fake input has no keyboard\n");
             return 1;
         }
-        org_kde_kwin_fake_input_keyboard_key(globals.input, keyLeftShift, pressed);
-        org_kde_kwin_fake_input_keyboard_key(globals.input, keyLeftShift, released);
+        std::vector<unsigned> keys;
+        for (int i = 2; i < argc; ++i) keys.push_back(static_cast<unsigned>(std::atoi(argv[i])));
+        if (keys.empty()) keys.push_back(keyLeftShift);
+        for (const unsigned key : keys) org_kde_kwin_fake_input_keyboard_key(globals.input, key, pressed);
+        wl_display_roundtrip(display);
+        for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+            org_kde_kwin_fake_input_keyboard_key(globals.input, *key, released);
     } else {
         const int clicks = std::atoi(argv[2]);
         if (globals.version < 3) {

@@ -181,12 +181,78 @@ end_test() {
     echo "$desktop $case_name: ok"
 }
 
-# One key pressed and released through the compositor, as from the seat's keyboard (sway: the
-# virtual-keyboard protocol): a modifier alone, which types nothing into any window.
-type_key() {
+# Keys pressed together through the compositor, as from the seat's keyboard (sway: the
+# virtual-keyboard protocol), and released in reverse order: Escape, Tab, Shift, Alt, Super.
+press_keys() {
+    local name n codes=() args=()
+    for name; do
+        case $name in
+            Escape) codes+=(1) args+=(-k Escape) ;;
+            Tab) codes+=(15) args+=(-k Tab) ;;
+            Shift) codes+=(42) args+=(-k Shift_L) ;;
+            Alt) codes+=(56) args+=(-M alt) ;;
+            Super) codes+=(125) args+=(-M logo) ;;
+            *) fail "press_keys knows no key '$name'" ;;
+        esac
+    done
+    for ((n = $# - 1; n >= 0; n--)); do
+        case ${@:n+1:1} in Alt) args+=(-m alt) ;; Super) args+=(-m logo) ;; esac
+    done
     case $desktop in
-        sway) wtype -k Shift_L ;;
-        kde) kwin_input key ;;
+        gnome) input_cmd key "${codes[@]}" ;;
+        kde) kwin_input key "${codes[@]}" ;;
+        sway) wtype "${args[@]}" ;;
         *) echo "no key input through the compositor on $desktop" >&2; false ;;
     esac
+}
+
+# One key pressed and released through the compositor: a modifier alone, which types nothing into
+# any window.
+type_key() { press_keys Shift; }
+
+# The program's break window that covers the monitor (1920x1080 at +0+0) into break_window; a
+# problem when none does, and then its first break window. Fails when it shows none.
+find_break_window() {
+    local entry breaks
+    mapfile -t breaks < <(windows_named '^Tarnwick break$')
+    [ ${#breaks[@]} -gt 0 ] || fail "no break window is shown"
+    for entry in "${breaks[@]}"; do echo "break window: $entry"; done
+    break_window=
+    for entry in "${breaks[@]}"; do
+        [ "${entry#* }" = "1920x1080+0+0" ] && break_window=${entry%% *}
+    done
+    if [ -z "$break_window" ]; then
+        break_window=${breaks[0]%% *}
+        problem "no break window covers the monitor: ${breaks[*]#* }, not 1920x1080+0+0; $(describe_window "$break_window" | tr '\n' ' ')"
+    fi
+}
+
+# Whether the compositor's picture $1 shows the break window $2 over the whole monitor: at the
+# corners and at points under the bars (GNOME's top bar is 32 px high; KDE's panel along the
+# bottom, 44 px; swaybar along the top, 24 px), each within 16 of the break window's own colour
+# there in every channel. A problem for each point that differs, naming $3, a picture of the
+# desktop before the break, when given.
+check_break_covers() {
+    local shot=$1 window=$2 before_shot=${3:-} i s o b d c
+    local points=(1,1 1918,1 1,1078 1918,1078 100,16 960,16 1800,16 100,1060 960,1060 1800,1060)
+    local shown own before=()
+    mapfile -t shown < <(desktop_py pixels "$shot" "${points[@]}")
+    mapfile -t own < <(desktop_py window-pixels "$window" "${points[@]}")
+    [ -n "$before_shot" ] && mapfile -t before < <(desktop_py pixels "$before_shot" "${points[@]}")
+    for i in "${!points[@]}"; do
+        s=${shown[$i]#* } o=${own[$i]#* } b=${before[$i]:-}
+        b=${b#* }
+        echo "at ${points[$i]}: shown $s, break window $o${b:+, desktop before $b}"
+        d=
+        if [[ $s == \#?????? && $o == \#?????? ]]; then
+            for c in 1 3 5; do
+                d=$((16#${s:$c:2} - 16#${o:$c:2}))
+                (( d >= -16 && d <= 16 )) || break
+                d=
+            done
+        else
+            d=unreadable
+        fi
+        [ -z "$d" ] || problem "at ${points[$i]} the screen shows $s, not the break's $o${b:+ (the desktop before: $b)}; see $shot"
+    done
 }
