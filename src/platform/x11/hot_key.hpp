@@ -1,7 +1,8 @@
 #pragma once
 
-// One system-wide keyboard shortcut: a passive key grab on the root window. The action runs
-// later on the main thread, once per press, also while another application has the focus.
+// One system-wide keyboard shortcut: a passive key grab on the root window, taken again on the
+// keys that carry the keysym whenever the keyboard's map changes. The action runs later on the
+// main thread, once per press, also while another application has the focus.
 
 #include <cstdint>
 #include <functional>
@@ -29,11 +30,18 @@ public:
     // Whether the server accepted at least one of the grabs.
     bool registered() const { return !m_grabs.empty(); }
 
+    // Grabs the keys that carry the keysym in the server's map now, releasing the grabs of keys
+    // that no longer do.
+    void followMap();
+
 private:
+    void releaseGrabs();
     struct Grab {
         std::uint8_t keycode;
         std::uint16_t state;
     };
+    std::uint32_t m_keysym;
+    std::uint16_t m_modifiers;
     std::vector<Grab> m_grabs;  // the grabs this object holds a share of
 };
 
