@@ -182,21 +182,23 @@ end_test() {
 }
 
 # Keys pressed together through the compositor, as from the seat's keyboard (sway: the
-# virtual-keyboard protocol), and released in reverse order: Escape, Tab, Shift, Alt, Super.
+# virtual-keyboard protocol), and released in reverse order: Escape, Tab, B, Shift, Ctrl, Alt, Super.
 press_keys() {
     local name n codes=() args=()
     for name; do
         case $name in
             Escape) codes+=(1) args+=(-k Escape) ;;
             Tab) codes+=(15) args+=(-k Tab) ;;
+            B) codes+=(48) args+=(-k b) ;;
             Shift) codes+=(42) args+=(-k Shift_L) ;;
+            Ctrl) codes+=(29) args+=(-M ctrl) ;;
             Alt) codes+=(56) args+=(-M alt) ;;
             Super) codes+=(125) args+=(-M logo) ;;
             *) fail "press_keys knows no key '$name'" ;;
         esac
     done
     for ((n = $# - 1; n >= 0; n--)); do
-        case ${@:n+1:1} in Alt) args+=(-m alt) ;; Super) args+=(-m logo) ;; esac
+        case ${@:n+1:1} in Ctrl) args+=(-m ctrl) ;; Alt) args+=(-m alt) ;; Super) args+=(-m logo) ;; esac
     done
     case $desktop in
         gnome) input_cmd key "${codes[@]}" ;;
