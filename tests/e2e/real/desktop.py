@@ -131,7 +131,9 @@ def serve_input():
     session serves the whole test and the bar keeps one layout. Commands, one a line, each answered
     "ok" or "error ...": poke; click COUNT X Y (COUNT 2 for a double click); key CODE... (evdev
     codes pressed in order, released in reverse: "key 56 15" is Alt+Tab); work SECONDS (a poke
-    every SECONDS until rest); rest."""
+    every SECONDS until rest); type SECONDS (the left Shift key pressed and released every
+    SECONDS until rest, which types nothing); rest (answered with an error when input failed
+    meanwhile)."""
     import threading
 
     if desktop != "gnome":
@@ -140,19 +142,26 @@ def serve_input():
     lock = threading.Lock()
     working = threading.Event()
     every = [15.0]
+    typing = [False]
+    failures = [0]
 
     def poke():
         with lock:
             mutter.move(3, 0)
             mutter.move(-3, 0)
 
+    def shift():
+        with lock:
+            mutter.key(42, True)  # KEY_LEFTSHIFT
+            mutter.key(42, False)
+
     def work():
         while True:
             working.wait()
             try:
-                poke()
+                shift() if typing[0] else poke()
             except GLib.Error:
-                pass
+                failures[0] += 1
             time.sleep(every[0])
 
     threading.Thread(target=work, daemon=True).start()
@@ -178,11 +187,15 @@ def serve_input():
                         mutter.key(code, True)
                     for code in reversed(codes):
                         mutter.key(code, False)
-            elif len(words) == 2 and words[0] == "work":
+            elif len(words) == 2 and words[0] in ("work", "type"):
                 every[0] = float(words[1])
+                typing[0] = words[0] == "type"
                 working.set()
             elif words == ["rest"]:
                 working.clear()
+                if failures[0]:
+                    count, failures[0] = failures[0], 0
+                    raise ValueError(f"{count} input(s) failed meanwhile")
             else:
                 raise ValueError(f"unknown command {line.strip()!r}")
             print("ok", flush=True)

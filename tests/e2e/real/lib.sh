@@ -181,6 +181,27 @@ end_test() {
     echo "$desktop $case_name: ok"
 }
 
+# The left Shift key through the compositor every half second, as from a user typing, until
+# stop_typing; a problem when the compositor refused any of it.
+typer=
+start_typing() {
+    case $desktop in
+        gnome) input_cmd type 0.5 || fail "could not type through the compositor on $desktop" ;;
+        *) (while type_key; do sleep 0.5; done) &
+           typer=$!
+           helpers+=("$typer") ;;
+    esac
+}
+stop_typing() {
+    case $desktop in
+        gnome) input_cmd rest || problem "typing through the compositor failed" ;;
+        *) # The typer ends only when its input fails.
+           kill -0 "$typer" 2> /dev/null || problem "typing through the compositor failed"
+           kill "$typer" 2> /dev/null || true
+           wait "$typer" 2> /dev/null || true ;;
+    esac
+}
+
 # Keys pressed together through the compositor, as from the seat's keyboard (sway: the
 # virtual-keyboard protocol), and released in reverse order: Escape, Tab, B, Shift, Ctrl, Alt, Super.
 press_keys() {

@@ -12,19 +12,14 @@ start_tarnwick
 wait_for_log 70 "phase headsUp micro" || fail "no heads-up within 70 s (phases: $(grep -o 'phase .*' "$log" | tr '\n' ','))"
 stop_working
 announced=$SECONDS
-typer_log=$work/typer.log
-(while :; do type_key || echo "type failed" >> "$typer_log"; sleep 0.5; done) &
-typer=$!
-helpers+=("$typer")
+start_typing
 
 # 25 s of typing: the heads-up's 10 s and 15 s beyond them.
 sleep 25
-[ -s "$typer_log" ] && fail "could not type through the compositor: $(sort -u "$typer_log")"
 if grep -q "phase onBreak" "$log"; then
     problem "the break began while the user typed ($(grep -o 'phase .*' "$log" | tr '\n' ','))"
 fi
-kill "$typer"
-wait "$typer" 2> /dev/null || true
+stop_typing
 paused=$SECONDS
 
 if wait_for_log 10 "phase onBreak micro"; then
