@@ -31,6 +31,9 @@ namespace tarnwick {
 
 namespace {
 
+// Set on a popup whose place and size sway keeps for it (see makePopup).
+constexpr char swayPlacesProperty[] = "tarnwickSwayPlaces";
+
 // The arch and the line beneath it, in a box of side `side` at `origin`.
 QPainterPath glyph(QPointF origin, qreal width, qreal height) {
     QPainterPath path;
@@ -404,16 +407,19 @@ QWindow* StatusController::makePopup(const QString& file, QObject* vm) {
         return nullptr;
     }
     window->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    // sway moves it to the middle of the screen when it maps and whenever it changes size; sway is
-    // asked to put it back by the tray at once. (A window that bypassed the window manager would
-    // stay in place, but could never have the keyboard.)
+    // sway moves it to the middle of the screen when it maps and whenever it changes size, and can
+    // leave its size as it was: sway is asked to put it back by the tray at once. (A window that
+    // bypassed the window manager would stay in place, but could never have the keyboard.)
     if (!x11::windowManagerKeepsPlaces()) {
+        window->setProperty(swayPlacesProperty, true);
         auto keepPlace = [this, window] {
             const QRect frame = frameOf(window);
-            if (window->isVisible() && window->position() != frame.topLeft()) swayMoveWindow(window->winId(), frame.topLeft());
+            if (window->isVisible() && window->geometry() != frame) swayPlaceWindow(window->winId(), frame);
         };
         connect(window, &QWindow::xChanged, this, keepPlace);
         connect(window, &QWindow::yChanged, this, keepPlace);
+        connect(window, &QWindow::widthChanged, this, keepPlace);
+        connect(window, &QWindow::heightChanged, this, keepPlace);
     }
     return window;
 }
@@ -511,7 +517,10 @@ void StatusController::fit(QWindow* popup) {
     if (!popup) return;
     // One request moves and resizes the window, so no frame shows it away from the tray.
     const QRect frame = frameOf(popup);
-    if (popup->geometry() != frame) popup->setGeometry(frame);
+    if (popup->geometry() == frame) return;
+    popup->setGeometry(frame);
+    // Qt takes the new size for granted at once; sway may keep the old one, and is asked itself.
+    if (popup->isVisible() && popup->property(swayPlacesProperty).toBool()) swayPlaceWindow(popup->winId(), frame);
 }
 
 void StatusController::fitPanel() { fit(m_panel); }

@@ -60,11 +60,15 @@ std::optional<std::vector<QRect>> swayWorkspaceAreas(int budgetMs, QString socke
     return reply ? swayVisibleWorkspaceAreas(*reply) : std::nullopt;
 }
 
-bool swayMoveWindow(quint64 window, QPoint at, int budgetMs, QString socketPath) {
+QByteArray swayPlaceCommand(quint64 window, QRect frame) {
     // "id" matches an XWayland window by its X11 id.
-    const QByteArray command = QStringLiteral("[id=%1] move absolute position %2 %3")
-                                   .arg(window).arg(at.x()).arg(at.y()).toUtf8();
-    const auto reply = swayRequest(swayRunCommand, command, budgetMs, std::move(socketPath));
+    return QStringLiteral("[id=%1] resize set width %2 px height %3 px; [id=%1] move absolute position %4 %5")
+        .arg(window).arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y())
+        .toUtf8();
+}
+
+bool swayPlaceWindow(quint64 window, QRect frame, int budgetMs, QString socketPath) {
+    const auto reply = swayRequest(swayRunCommand, swayPlaceCommand(window, frame), budgetMs, std::move(socketPath));
     return reply && swayCommandsSucceeded(*reply);
 }
 

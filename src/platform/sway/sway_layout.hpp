@@ -4,7 +4,7 @@
 // and other layer-shell panels are Wayland surfaces: XWayland reports neither a work area nor
 // struts for them, but sway sizes each visible workspace to the part of its output they leave.
 // And sway puts every floating XWayland window in the middle of its output when it maps and when
-// it changes size: only sway itself can move it back to where it belongs.
+// it changes size: only sway itself can put it back where it belongs.
 
 #include <QByteArray>
 #include <QPoint>
@@ -33,8 +33,12 @@ std::optional<std::vector<QRect>> swayVisibleWorkspaceAreas(const QByteArray& wo
 // Each request waits up to `budgetMs` for sway at `socketPath` ($SWAYSOCK when empty) to answer.
 // The visible workspaces' areas; absent without a sway that answers in time.
 std::optional<std::vector<QRect>> swayWorkspaceAreas(int budgetMs = 200, QString socketPath = {});
-// Moves the floating X11 window `window` so that its top left corner is at `at`, in layout pixels;
-// whether sway did.
-bool swayMoveWindow(quint64 window, QPoint at, int budgetMs = 200, QString socketPath = {});
+// Gives the floating X11 window `window` the frame `frame`, in layout pixels: its size, then its
+// top left corner; whether sway did. (sway can leave a mapped window's size as it was when the
+// window asks for a new one.)
+bool swayPlaceWindow(quint64 window, QRect frame, int budgetMs = 200, QString socketPath = {});
+
+// The command for that, "[id=N] resize set width W px height H px; [id=N] move absolute position X Y".
+QByteArray swayPlaceCommand(quint64 window, QRect frame);
 
 }  // namespace tarnwick

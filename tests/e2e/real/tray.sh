@@ -65,6 +65,13 @@ if panel_shown; then
     read -r panel geometry < <(windows_named '^Tarnwick$' | grep ' 304x' | head -n 1) || true
     echo "panel: ${geometry:-none}"
     [ -n "$geometry" ] || problem "the panel closed again at once"
+    # As tall as its content: the size the program asked for (sway can leave the one it had).
+    if [ -n "$panel" ]; then
+        asked=$(xprop -id "$panel" WM_NORMAL_HINTS | sed -n 's/.*user specified size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p')
+        sleep 1
+        read -r _ geometry < <(windows_named '^Tarnwick$' | grep ' 304x' | head -n 1) || true
+        [ "${geometry%%+*}" = "$asked" ] || problem "the panel is ${geometry:-gone}, not the ${asked:-unknown} its content needs"
+    fi
     # A panel of the tray has no entry in the task bar (Plasma's lists every other window; sway has
     # no task bar, and its XWayland window manager keeps no such state).
     [ "$desktop" != sway ] && [ -n "$panel" ] && ! xprop -id "$panel" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR &&

@@ -116,6 +116,10 @@ TEST(SwayTakeBack, EveryBreakWindowGoesBackToFullScreenBeforeTheMainOneIsFocused
     EXPECT_FALSE(swayCommandsSucceeded("[]"));
     EXPECT_FALSE(swayCommandsSucceeded(R"({"success":true})"));
     EXPECT_FALSE(swayCommandsSucceeded("not json"));
+
+    // A popup's frame: its size first, since sway centres a window whose size changes.
+    EXPECT_EQ(swayPlaceCommand(4194310, QRect(1616, 27, 304, 326)),
+              "[id=4194310] resize set width 304 px height 326 px; [id=4194310] move absolute position 1616 27");
 }
 
 TEST(SwayTree, AnyWindowWithItsIdleInhibitorInForceInhibits) {
