@@ -20,10 +20,19 @@ helpers+=("$term")
 for _ in $(seq 50); do xdotool search --onlyvisible --pid "$term" > /dev/null 2>&1 && break; sleep 0.1; done
 term_window=$(xdotool search --onlyvisible --pid "$term" 2> /dev/null | head -n 1)
 [ -n "$term_window" ] || fail "xterm showed no window"
+# In front, as a window just opened is. (Mutter can refuse a new window the focus when input came
+# through the compositor at that moment, as this test's does every few seconds.)
+for _ in $(seq 30); do
+    [ "$(xdotool getactivewindow 2> /dev/null)" = "$term_window" ] && break
+    xdotool windowactivate "$term_window" 2> /dev/null || true
+    sleep 0.1
+done
 sleep 1
 echo "xterm: $(xdotool getwindowgeometry "$term_window" | tr -s '\n ' ' ')"
 xprop -id "$term_window" _NET_WM_STATE
 xprop -root _NET_ACTIVE_WINDOW
+# For a failure's message: which X server and window manager this test's windows are on.
+echo "X display $DISPLAY, $(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1), sockets: $(ls /tmp/.X11-unix/ | tr '\n' ' ')"
 
 expect_held 60 fullscreen "the full-screen window was in front" "xterm: $(describe_window "$term_window" | tr '\n' ' ')"
 announced=$(grep -c "phase headsUp micro" "$log" || true)
