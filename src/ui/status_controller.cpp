@@ -31,9 +31,6 @@ namespace tarnwick {
 
 namespace {
 
-// Set on a popup whose place and size sway keeps for it (see makePopup).
-constexpr char swayPlacesProperty[] = "tarnwickSwayPlaces";
-
 // The arch and the line beneath it, in a box of side `side` at `origin`.
 QPainterPath glyph(QPointF origin, qreal width, qreal height) {
     QPainterPath path;
@@ -411,7 +408,7 @@ QWindow* StatusController::makePopup(const QString& file, QObject* vm) {
     // leave its size as it was: sway is asked to put it back by the tray at once. (A window that
     // bypassed the window manager would stay in place, but could never have the keyboard.)
     if (!x11::windowManagerKeepsPlaces()) {
-        window->setProperty(swayPlacesProperty, true);
+        m_swayPlaces = true;
         auto keepPlace = [this, window] {
             const QRect frame = frameOf(window);
             if (window->isVisible() && window->geometry() != frame) swayPlaceWindow(window->winId(), frame);
@@ -520,7 +517,7 @@ void StatusController::fit(QWindow* popup) {
     if (popup->geometry() == frame) return;
     popup->setGeometry(frame);
     // Qt takes the new size for granted at once; sway may keep the old one, and is asked itself.
-    if (popup->isVisible() && popup->property(swayPlacesProperty).toBool()) swayPlaceWindow(popup->winId(), frame);
+    if (popup->isVisible() && m_swayPlaces) swayPlaceWindow(popup->winId(), frame);
 }
 
 void StatusController::fitPanel() { fit(m_panel); }

@@ -93,6 +93,8 @@ private:
     MenuBarViewModel* m_vm = nullptr;
     TrayMenuModel* m_menuVm = nullptr;
     QPointer<QWindow> m_panel;
+    // Under sway the popups' places and sizes are asked of sway itself (see makePopup).
+    bool m_swayPlaces = false;
     QPointer<QWindow> m_menu;
     std::unique_ptr<QMenu> m_hostMenu;
     PointerPressWatch m_presses;
